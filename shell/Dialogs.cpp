@@ -1,0 +1,99 @@
+#include "Dialogs.h"
+
+#include "ColorText.h"
+#include "HelpViewer.h"
+#include "Preferences.h"
+#include "WinWindow.h"
+
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+namespace {
+TDialogs* installed = nullptr;
+
+void MessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text) {
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+} // namespace
+
+TDialogs::~TDialogs() = default;
+
+TDialogs& Dialogs() {
+    static TQtDialogs real;
+    return installed ? *installed : real;
+}
+
+void InstallDialogs(TDialogs* dialogs) { installed = dialogs; }
+
+bool TQtDialogs::Confirm(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, QMessageBox::Ok | QMessageBox::Cancel,
+                    parent);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
+}
+
+void TQtDialogs::Information(QWidget* parent, const QString& text) {
+    MessageBox(parent, QMessageBox::Information, QStringLiteral("Information"), text);
+}
+
+void TQtDialogs::Warning(QWidget* parent, const QString& text) {
+    MessageBox(parent, QMessageBox::Warning, QStringLiteral("Warning"), text);
+}
+
+void TQtDialogs::Error(QWidget* parent, const QString& text) {
+    MessageBox(parent, QMessageBox::Critical, QStringLiteral("Error"), text);
+}
+
+void TQtDialogs::ShowWin(QWidget* parent) {
+    TWinForm form(parent);
+    form.exec();
+}
+
+void TQtDialogs::ShowPreferences(QWidget*) {
+    if (TPreferencesDlg* dialog = PreferencesDlg()) dialog->exec();
+}
+
+int TQtDialogs::ExecModal(QDialog* dialog) { return dialog->exec(); }
+
+QString TQtDialogs::QtFilter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString caption = parts[i];
+        caption.remove(QRegularExpression(QStringLiteral("\\s*\\([^)]*\\)\\s*$")));
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& pattern : patterns)
+            if (pattern == QLatin1String("*.*")) pattern = QStringLiteral("*");
+        filters << QStringLiteral("%1 (%2)").arg(caption.trimmed(), patterns.join(QLatin1Char(' ')));
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+std::optional<QString> TQtDialogs::OpenFile(QWidget* parent, const TOpenFileRequest& request) {
+    QFileDialog dialog(parent, request.Title.isEmpty() ? QStringLiteral("Open") : request.Title, request.InitialDir);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.MustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilters(QtFilter(request.Filter).split(QStringLiteral(";;")));
+    if (!request.FileName.isEmpty()) dialog.selectFile(request.FileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<quint32> TQtDialogs::ChooseColor(QWidget* parent, quint32 initial, QList<quint32>* customColors) {
+    const int custom = std::min(QColorDialog::customCount(), CustomColorCount);
+    for (int i = 0; i < custom && i < customColors->size(); ++i)
+        QColorDialog::setCustomColor(i, ToQColor(customColors->at(i)));
+    QColorDialog dialog(ToQColor(initial), parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    customColors->resize(CustomColorCount, 0xFFFFFF);
+    for (int i = 0; i < custom; ++i) (*customColors)[i] = FromQColor(QColorDialog::customColor(i));
+    return FromQColor(dialog.selectedColor());
+}
+
+void TQtDialogs::ShowHelp(QWidget*, int topic) { ShowHelpTopic(topic); }
+
+void TQtDialogs::OpenUrl(const QUrl& url) { QDesktopServices::openUrl(url); }

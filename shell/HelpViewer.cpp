@@ -1,0 +1,131 @@
+#include "HelpViewer.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QFile>
+#include <QListWidget>
+#include <QSplitter>
+#include <QTextBrowser>
+
+namespace {
+THelpViewer* theViewer = nullptr;
+
+struct Topic {
+    int number;
+    const char* title;
+};
+constexpr Topic kTopics[] = {
+    {0, "Contents"},
+    {500, "System Requirements"},
+    {502, "Preferences"},
+    {1001, "Beleaguered Castle"},
+    {1002, "Double Klondike"},
+    {1003, "Forty Thieves"},
+    {1004, "FreeCell"},
+    {1005, "Golf"},
+    {1006, "Indian Patience"},
+    {1007, "Klondike"},
+    {1008, "Montana"},
+    {1009, "Pyramid"},
+    {1010, "Queen of Italy"},
+    {1011, "Sea Towers"},
+    {1012, "Spider"},
+};
+
+bool KnownTopic(int topic) {
+    for (const Topic& t : kTopics)
+        if (t.number == topic) return true;
+    return false;
+}
+} // namespace
+
+QUrl THelpViewer::TopicUrl(int topic) {
+    if (!KnownTopic(topic)) return {};
+    if (topic == 0) return QUrl(QStringLiteral("qrc:/help/index.html"));
+    return QUrl(QStringLiteral("qrc:/help/%1.html").arg(topic));
+}
+
+THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
+    theViewer = this;
+    setObjectName(QStringLiteral("HelpViewer"));
+    setWindowTitle(QStringLiteral("Quillane Help"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    ContentsList = new QListWidget;
+    ContentsList->setObjectName(QStringLiteral("ContentsList"));
+    for (const Topic& t : kTopics) {
+        auto* item = new QListWidgetItem(QString::fromLatin1(t.title), ContentsList);
+        item->setData(Qt::UserRole, t.number);
+    }
+    ContentsList->setMaximumWidth(200);
+    connect(ContentsList, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { ShowTopic(item->data(Qt::UserRole).toInt()); });
+    connect(ContentsList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { ShowTopic(item->data(Qt::UserRole).toInt()); });
+
+    TopicBrowser = new QTextBrowser;
+    TopicBrowser->setObjectName(QStringLiteral("TopicBrowser"));
+    TopicBrowser->setOpenExternalLinks(true);
+    connect(TopicBrowser, &QTextBrowser::sourceChanged, this, &THelpViewer::SourceChanged);
+
+    auto* splitter = new QSplitter;
+    splitter->addWidget(ContentsList);
+    splitter->addWidget(TopicBrowser);
+    splitter->setStretchFactor(1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(splitter);
+    resize(760, 560);
+
+    // A help window left open at the end of the run goes with the application.
+    if (qApp) connect(qApp, &QCoreApplication::aboutToQuit, this, &QObject::deleteLater);
+}
+
+THelpViewer::~THelpViewer() {
+    if (theViewer == this) theViewer = nullptr;
+}
+
+void THelpViewer::ShowTopic(int topic) {
+    const QUrl url = TopicUrl(topic);
+    if (url.isEmpty() || !QFile::exists(QLatin1Char(':') + url.path())) {
+        topic_ = topic;
+        TopicBrowser->setHtml(QStringLiteral("<h1>Quillane Help</h1><p>Help topic %1 is not available.</p>")
+                                  .arg(topic));
+        ContentsList->clearSelection();
+        return;
+    }
+    TopicBrowser->setSource(url);
+    SourceChanged(TopicBrowser->source());
+}
+
+// Keeps the list's selection on the page on show, also after a link was followed.
+void THelpViewer::SourceChanged(const QUrl& url) {
+    topic_ = -1;
+    for (int row = 0; row < ContentsList->count(); ++row) {
+        const int number = ContentsList->item(row)->data(Qt::UserRole).toInt();
+        if (TopicUrl(number).path() == url.path()) {
+            topic_ = number;
+            ContentsList->setCurrentRow(row);
+            return;
+        }
+    }
+    ContentsList->clearSelection();
+}
+
+THelpViewer* HelpViewer() { return theViewer; }
+
+THelpViewer* ShowHelpTopic(int topic) {
+    THelpViewer* viewer = theViewer ? theViewer : new THelpViewer;
+    const Qt::WindowModality wanted = QApplication::activeModalWidget() && QApplication::activeModalWidget() != viewer
+                                          ? Qt::ApplicationModal
+                                          : Qt::NonModal;
+    if (viewer->windowModality() != wanted) {
+        viewer->hide();
+        viewer->setWindowModality(wanted);
+    }
+    viewer->ShowTopic(topic);
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    return viewer;
+}

@@ -1,0 +1,119 @@
+#include "PictureFile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+namespace {
+// Larger files are not pictures anyone means as a card back.
+constexpr qint64 kMaxFileBytes = 128 * 1024 * 1024;
+// A PCX header may claim any size; refuse what no sane picture needs before
+// SDL2_image allocates for it.
+constexpr qint64 kMaxPcxPixels = 64 * 1024 * 1024;
+
+unsigned Byte(const QByteArray& data, qsizetype i) { return static_cast<unsigned char>(data[i]); }
+
+// Qt's JPEG reader fills a truncated picture with grey and reports success;
+// walk the markers to see that the file really reaches its end-of-image mark.
+bool JpegIsComplete(const QByteArray& d) {
+    const qsizetype n = d.size();
+    if (n < 4 || Byte(d, 0) != 0xFF || Byte(d, 1) != 0xD8) return false;
+    qsizetype i = 2;
+    while (i < n) {
+        if (Byte(d, i) != 0xFF) return false;
+        while (i < n && Byte(d, i) == 0xFF) ++i; // fill bytes
+        if (i >= n) return false;
+        const unsigned marker = Byte(d, i++);
+        if (marker == 0xD9) return true;                                          // end of image
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue;       // no length
+        if (i + 2 > n) return false;
+        const qsizetype length = qsizetype(Byte(d, i) << 8 | Byte(d, i + 1));
+        if (length < 2 || i + length > n) return false;
+        i += length;
+        if (marker == 0xDA) { // start of scan: entropy-coded data up to the next marker
+            for (;; ++i) {
+                if (i + 1 >= n) return false;
+                if (Byte(d, i) != 0xFF) continue;
+                const unsigned next = Byte(d, i + 1);
+                if (next != 0x00 && next != 0xFF && !(next >= 0xD0 && next <= 0xD7)) break;
+            }
+        }
+    }
+    return false;
+}
+
+bool LooksLikePcx(const QByteArray& d) { return d.size() >= 128 && Byte(d, 0) == 0x0A; }
+
+QImage ReadPcx(const QByteArray& data) {
+    if (!LooksLikePcx(data)) return {};
+    const auto word = [&](qsizetype at) { return qint64(Byte(data, at) | Byte(data, at + 1) << 8); };
+    const qint64 width = word(8) - word(4) + 1;
+    const qint64 height = word(10) - word(6) + 1;
+    if (width <= 0 || height <= 0 || width * height > kMaxPcxPixels) return {};
+
+    SDL_RWops* rw = SDL_RWFromConstMem(data.constData(), int(data.size()));
+    if (!rw) return {};
+    SDL_Surface* loaded = IMG_LoadPCX_RW(rw);
+    SDL_RWclose(rw);
+    if (!loaded) return {};
+    SDL_Surface* rgb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(loaded);
+    if (!rgb) return {};
+    QImage image;
+    if (SDL_LockSurface(rgb) == 0) {
+        // ARGB8888 is one 32-bit value per pixel, as QImage::Format_RGB32 keeps it.
+        image = QImage(static_cast<const uchar*>(rgb->pixels), rgb->w, rgb->h, rgb->pitch,
+                       QImage::Format_RGB32)
+                    .copy();
+        SDL_UnlockSurface(rgb);
+    }
+    SDL_FreeSurface(rgb);
+    return image;
+}
+
+QImage ReadWithQt(const QByteArray& data) {
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    const QByteArray format = reader.format();
+    QImage image;
+    if (!reader.read(&image)) return {};
+    if (format == "jpeg" && !JpegIsComplete(data)) return {};
+    return image;
+}
+} // namespace
+
+bool IsGifPath(const QString& path) {
+    return QFileInfo(path).suffix().compare(QLatin1String("gif"), Qt::CaseInsensitive) == 0;
+}
+
+TPictureFile LoadPictureFile(const QString& path) {
+    TPictureFile result;
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists()) return result;
+    if (IsGifPath(path)) {
+        result.Status = TPictureStatus::Gif;
+        return result;
+    }
+    result.Status = TPictureStatus::Unreadable;
+    if (!info.isFile() || info.size() <= 0 || info.size() > kMaxFileBytes) return result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return result;
+    const QByteArray data = file.readAll();
+    if (data.size() != info.size()) return result;
+
+    const bool pcxName = info.suffix().compare(QLatin1String("pcx"), Qt::CaseInsensitive) == 0;
+    // The name picks the reader; a picture whose name lies gets the other one.
+    QImage image = pcxName ? ReadPcx(data) : ReadWithQt(data);
+    if (image.isNull()) image = pcxName ? ReadWithQt(data) : ReadPcx(data);
+    if (image.isNull() || image.width() <= 0 || image.height() <= 0) return result;
+    result.Status = TPictureStatus::Loaded;
+    result.Image = std::move(image);
+    return result;
+}

@@ -1,0 +1,124 @@
+#include "SdlSoundBackend.h"
+
+#include "ShellResources.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QThread>
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+constexpr int kDeviceRate = 22050;
+constexpr int kDeviceChannels = 2;
+constexpr int kDeviceSamples = 512;
+// After a sound's own length, how long to wait at most for the device to
+// drain what is still queued (a device that stops consuming must not hang us).
+constexpr int kDrainGraceMs = 250;
+} // namespace
+
+TSdlSoundBackend::TSdlSoundBackend(WaveSource source)
+    : source_(source ? std::move(source) : WaveSource([](const QString& name) { return ShellArt::Data(name); })) {}
+
+TSdlSoundBackend::~TSdlSoundBackend() {
+    if (state_ == DeviceState::Open) {
+        SDL_CloseAudioDevice(device_);
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+}
+
+bool TSdlSoundBackend::EnsureDevice() {
+    if (state_ != DeviceState::NotTried) return state_ == DeviceState::Open;
+    state_ = DeviceState::Unavailable;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+
+    SDL_AudioSpec wanted;
+    SDL_zero(wanted);
+    wanted.freq = kDeviceRate;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = kDeviceChannels;
+    wanted.samples = kDeviceSamples;
+    SDL_AudioSpec obtained;
+    // No changes allowed: SDL converts to the hardware's format itself, so
+    // every wave is converted once to this one format.
+    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+    if (device_ == 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    frequency_ = obtained.freq;
+    channels_ = obtained.channels;
+    format_ = obtained.format;
+    bytesPerSecond_ = frequency_ * channels_ * int(SDL_AUDIO_BITSIZE(format_) / 8);
+    SDL_PauseAudioDevice(device_, 0);
+    state_ = DeviceState::Open;
+    return true;
+}
+
+const TSdlSoundBackend::Sound* TSdlSoundBackend::Decode(const QString& name) {
+    const auto found = sounds_.constFind(name);
+    if (found != sounds_.constEnd()) return found->samples.empty() ? nullptr : &*found;
+
+    Sound& sound = sounds_[name]; // stays empty when decoding fails
+    const QByteArray wave = source_(name);
+    if (wave.isEmpty()) return nullptr;
+
+    SDL_AudioSpec spec;
+    Uint8* buffer = nullptr;
+    Uint32 length = 0;
+    SDL_RWops* rw = SDL_RWFromConstMem(wave.constData(), int(wave.size()));
+    if (!rw || !SDL_LoadWAV_RW(rw, 1, &spec, &buffer, &length)) return nullptr;
+
+    SDL_AudioCVT cvt;
+    const int built = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, format_,
+                                        Uint8(channels_), frequency_);
+    if (built < 0) {
+        SDL_FreeWAV(buffer);
+        return nullptr;
+    }
+    std::vector<unsigned char> samples(std::size_t(length) * std::size_t(std::max(cvt.len_mult, 1)));
+    std::memcpy(samples.data(), buffer, length);
+    SDL_FreeWAV(buffer);
+    if (built == 1) {
+        cvt.buf = samples.data();
+        cvt.len = int(length);
+        if (SDL_ConvertAudio(&cvt) != 0) return nullptr;
+        samples.resize(std::size_t(cvt.len_cvt));
+    }
+    if (samples.empty()) return nullptr;
+    sound.milliseconds = int(qint64(samples.size()) * 1000 / bytesPerSecond_);
+    sound.samples = std::move(samples);
+    return &sound;
+}
+
+void TSdlSoundBackend::Play(const QString& name, bool wait) {
+    if (!EnsureDevice()) return;
+    const Sound* sound = Decode(name);
+    SDL_ClearQueuedAudio(device_);
+    if (!sound) return;
+    if (SDL_QueueAudio(device_, sound->samples.data(), Uint32(sound->samples.size())) != 0) return;
+    if (wait) WaitUntilPlayed(sound->milliseconds);
+}
+
+// Keeps the window painting while a sound plays to its end, but holds back
+// the user's input until it has ended.
+void TSdlSoundBackend::WaitUntilPlayed(int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    const auto pump = [] {
+        if (QCoreApplication::instance())
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+    while (clock.elapsed() < milliseconds) {
+        pump();
+        QThread::msleep(std::clamp<qint64>(milliseconds - clock.elapsed(), 0, 5));
+    }
+    while (SDL_GetQueuedAudioSize(device_) > 0 && clock.elapsed() < milliseconds + kDrainGraceMs) {
+        pump();
+        QThread::msleep(2);
+    }
+}

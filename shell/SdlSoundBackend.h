@@ -1,0 +1,50 @@
+// Sound output through SDL2: one audio device, opened at the first sound (so
+// start-up does not wait for the audio system) and kept for the run. Each
+// wave is decoded and converted to the device's format once. A new sound
+// clears whatever is still queued, so it stops the one playing.
+#pragma once
+
+#include "SoundManager.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class TSdlSoundBackend : public TSoundBackend {
+public:
+    // Where the wave files come from; by default the program's resources.
+    using WaveSource = std::function<QByteArray(const QString& name)>;
+
+    explicit TSdlSoundBackend(WaveSource source = {});
+    ~TSdlSoundBackend() override;
+    TSdlSoundBackend(const TSdlSoundBackend&) = delete;
+    TSdlSoundBackend& operator=(const TSdlSoundBackend&) = delete;
+
+    void Play(const QString& name, bool wait) override;
+
+    // Whether a device was opened; false before the first sound and when the
+    // machine has no usable audio output.
+    bool DeviceOpen() const { return state_ == DeviceState::Open; }
+
+private:
+    enum class DeviceState { NotTried, Open, Unavailable };
+    struct Sound {
+        std::vector<unsigned char> samples; // in the device's format
+        int milliseconds = 0;
+    };
+
+    bool EnsureDevice();
+    const Sound* Decode(const QString& name);
+    void WaitUntilPlayed(int milliseconds);
+
+    WaveSource source_;
+    DeviceState state_ = DeviceState::NotTried;
+    unsigned device_ = 0;
+    int frequency_ = 0;
+    int channels_ = 0;
+    unsigned short format_ = 0;
+    int bytesPerSecond_ = 0;
+    QHash<QString, Sound> sounds_;   // decoded waves; an empty entry marks one that failed
+};
