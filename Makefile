@@ -56,3 +56,20 @@ test-asan: deps
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+
+# Regenerate every picture, sound and animation in resources/ with the scripts in tools/.
+ASSET_PACKAGES := nodejs npm librsvg2-bin imagemagick sox fonts-urw-base35
+
+.PHONY: assets
+assets:
+	@missing=""; for p in $(ASSET_PACKAGES); do \
+		command -v node >/dev/null 2>&1 && [ "$$p" = nodejs ] && continue; \
+		command -v npm >/dev/null 2>&1 && [ "$$p" = npm ] && continue; \
+		dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+		echo "Installing:$$missing"; \
+		$(SUDO) apt-get update && \
+		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	fi
+	cd tools && npm ci --no-audit --no-fund && node build-assets.mjs
