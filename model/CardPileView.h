@@ -1,11 +1,23 @@
 // Cards, piles of cards and the pile view that draws them. The card and pile
 // classes are plain data; the view (table library) paints and drags them.
+// Everything about pictures (the image lists, drawing a card, the pile view)
+// is declared here and defined in the table library: the card model itself
+// never calls it, so the model links without it.
 #pragma once
 
+#include <QImage>
+#include <QPixmap>
+#include <QRect>
+#include <QWidget>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <vector>
 
-class QObject;
+class QPainter;
+class TCardPile;
+class TCardPileView;
+class TImageList;
 
 enum CardSuit : std::uint8_t { FS_CLUBS = 0, FS_SPADES = 1, FS_DIAMONDS = 2, FS_HEARTS = 3 };
 
@@ -27,6 +39,13 @@ enum CardValue : std::uint8_t {
 
 // FS_SMALL cards are 61 x 95 pixels, FS_LARGE cards 80 x 125.
 enum CardSize : std::uint8_t { FS_SMALL = 0, FS_LARGE = 1 };
+
+// What an empty pile view shows.
+enum PileBitmap : std::uint8_t { FS_BLANK = 0, FS_RECYCLE = 1, FS_EMPTY = 2 };
+
+// How a pile view fills the area its cards leave uncovered: its own colour,
+// or the part of the table picture that lies under it.
+enum BackgroundType : std::uint8_t { FS_NORMAL = 0, FS_BITMAP = 1 };
 
 // Index meaning "the top card" when reading and "append on top" when inserting.
 constexpr int TOP_OF_PILE = 9999;
@@ -69,8 +88,71 @@ public:
     };
     static void InstallImageryHooks(const ImageryHooks& hooks);
 
+    // Card size in pixels for the current size (80 x 125 or 61 x 95).
+    static int GetCardWidth() { return GetCardSize() == FS_SMALL ? 61 : 80; }
+    static int GetCardHeight() { return GetCardSize() == FS_SMALL ? 95 : 125; }
+
+    // --- Imagery (defined in the table library) ---
+    // Build the face and back lists of large or small cards from the program's
+    // resources, once: they do nothing while the lists are loaded.
+    static void LoadCardBitmaps();
+    static void LoadSmallCardBitmaps();
+    // Drop the face, back and pile-symbol lists; the next use loads them again.
+    static void FreeCardBitmaps();
+    // The shared lists of the current size, loaded on first use.
+    static TImageList* GetCardImageList();
+    static TImageList* GetBackImageList();
+    // Draws this card with its top-left corner at `at`: the face when FaceUp,
+    // otherwise the back chosen by GetBackIndex (back 0 when the list has no
+    // such entry). The rounded corners leave the canvas untouched.
+    void DrawCardOnCanvas(QPoint at, QPainter& canvas) const;
+    // Copies the card's face picture (whatever FaceUp says) into `bitmap`.
+    void GetCardBitmap(QPixmap& bitmap) const;
+    // Composes a custom back from `picture` (stretched inside the blank card
+    // frame, corners cut by the frame's mask) and stores it as entry 3 of the
+    // back list of the current size, adding or replacing it. With `select`
+    // the back index becomes 3. Returns false, changing nothing, for an empty
+    // picture. A size change drops the custom back; compose it again then.
+    static bool SetCustomBack(const QImage& picture, bool select = false);
+    // Resolution of the loaded art: 1 or 2 device pixels per pixel. 0 (the
+    // default) follows the screen: 2 when its device pixel ratio is above 1.
+    // Changing it reloads the lists (and drops a custom back).
+    static void SetImageryScale(int scale);
+    static int GetImageryScale();
+
 private:
     static void EnsureImagery();
+};
+
+// Connects the card class to the picture code: afterwards every card
+// constructor loads the lists of the current size and SetCardSize swaps them.
+// Called by every pile view and imagery function; the program calls it once
+// at start so that cards made before any view also load their pictures.
+// Defined in the table library.
+void InitCardImagery();
+
+// A fixed-size list of pictures (card faces, backs, pile symbols). Every
+// picture has the list's size in logical pixels; its device pixel ratio says
+// how many device pixels it holds per logical pixel.
+class TImageList {
+public:
+    TImageList(int width, int height) : Width(width), Height(height) {}
+
+    int GetWidth() const { return Width; }
+    int GetHeight() const { return Height; }
+    int Count() const { return static_cast<int>(Images.size()); }
+    bool Has(int index) const { return index >= 0 && index < Count(); }
+    void Add(const QPixmap& image) { Images.push_back(image); }
+    // Replaces entry `index`; an index past the end appends instead.
+    void Replace(int index, const QPixmap& image);
+    const QPixmap& Image(int index) const { return Images.at(static_cast<std::size_t>(index)); }
+    // One drawPixmap of entry `index` at `at`; nothing for an index not held.
+    void Draw(QPainter& canvas, QPoint at, int index) const;
+
+private:
+    int Width;
+    int Height;
+    std::vector<QPixmap> Images;
 };
 
 class TCardPile {
@@ -100,4 +182,123 @@ public:
     void Flip();
     void Shuffle();
     int GetCardCount();
+};
+
+// The control that shows one pile on the game window: it draws the pile's
+// cards fanned by (XOffset, YOffset) per card, shows a symbol when the pile is
+// empty, finds the card under a press, and drags cards to other views. It
+// knows no rules: the game window decides in its events what may be lifted
+// and where it may go. Defined in the table library.
+//
+// One drag, as the game sees it:
+//  1. left press: SelectedCard, GrabX/GrabY found, CanDrag and DropTarget
+//     cleared, then OnMouseDown (the game sets CanDrag);
+//  2. the mouse moves with the button down (past the start-drag distance
+//     when DragDelayed): SelectedCard and the cards above it move into
+//     DragPile, the drag image is built, OnStartDrag fires;
+//  3. every move: OnDragOver of the view under the mouse, or of the window
+//     (TDragLayer) over the bare table; handlers store legal targets in the
+//     source's DropTarget and answer through `accept`;
+//  4. release: OnDragDrop of the accepting target, then DoEndDrag on the
+//     source (cards to DropTarget, or home when there is none) and OnEndDrag.
+// A release anywhere, even outside the window, ends the drag the same way;
+// Escape cancels it and the cards go home.
+class TCardPileView : public QWidget {
+    Q_OBJECT
+
+public:
+    using MouseEvent =
+        std::function<void(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)>;
+    using MouseMoveEvent = std::function<void(QObject* sender, Qt::KeyboardModifiers shift, int x, int y)>;
+    using NotifyEvent = std::function<void(QObject* sender)>;
+    // x, y are in the sender's coordinates; `accept` starts out true.
+    using DragOverEvent = std::function<void(QObject* sender, TCardPileView* source, int x, int y, bool& accept)>;
+    using DragDropEvent = std::function<void(QObject* sender, TCardPileView* source, int x, int y)>;
+    // `target` is the view or window that accepted the drop, or null.
+    using EndDragEvent = std::function<void(QObject* sender, QObject* target, int x, int y)>;
+
+    explicit TCardPileView(QWidget* parent = nullptr);
+    ~TCardPileView() override;
+
+    // Layout properties.
+    float XOffset = 0.0f; // horizontal step from one card to the next
+    float YOffset = 0.0f; // vertical step
+    bool IsBordered = false;
+    bool AllowDrag = false;
+    bool DragDelayed = false; // start dragging only after the start-drag distance
+    PileBitmap State = FS_BLANK;
+    BackgroundType BackgroundMode = FS_NORMAL;
+    QString Hint;           // tooltip text, shown while ShowHint is set
+    bool ShowHint = false;
+
+    // Owned piles; their cards belong to the game.
+    TCardPile* const Pile;     // the cards shown, bottom first
+    TCardPile* const DragPile; // cards lifted by the current or last drag
+
+    TCard* SelectedCard = nullptr;          // card under the last left press
+    bool CanDrag = false;                   // set by the game's OnMouseDown
+    TCardPileView* DropTarget = nullptr;    // where the lifted cards go
+    bool ManualDrop = false;                // the game moves dropped cards itself
+    const QImage* BackgroundBitmap = nullptr; // table picture in parent coordinates (not owned)
+    QRect CardRect;                         // rectangle of the card last hit-tested
+    int GrabX = 0;                          // press point relative to SelectedCard:
+    int GrabY = 0;                          //   the drag image's hot spot
+    QPixmap DragImage;                      // picture of the lifted cards
+
+    MouseEvent OnMouseDown;
+    MouseEvent OnMouseUp;
+    MouseMoveEvent OnMouseMove;
+    NotifyEvent OnClick;
+    NotifyEvent OnDblClick;
+    NotifyEvent OnStartDrag;
+    DragOverEvent OnDragOver;
+    DragDropEvent OnDragDrop;
+    EndDragEvent OnEndDrag;
+
+    // The pile-symbol list (recycling sign 0, cross 1) at the current size.
+    static void LoadPileBitmaps();
+    static TImageList* GetPileImageList();
+
+    const QPixmap& GetDragImages() const { return DragImage; }
+    // Top-left corner of card `index` of the pile: trunc(index x offset).
+    QPoint CardPosition(int index) const;
+    // The view's colour (its palette's window colour; follows the parent's
+    // until set).
+    void SetColor(const QColor& color);
+    QColor GetColor() const;
+    // True from the start of a drag until its end.
+    bool IsDragging() const;
+    // Draws the view as one picture of its size at the given device pixel
+    // ratio; the paint event copies this picture to the screen.
+    void RenderTo(QImage& image) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+
+    // The hit test and OnMouseDown.
+    virtual void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    // Moves the lifted cards to DropTarget (or home) and fires OnEndDrag.
+    virtual void DoEndDrag(QObject* target, int x, int y);
+
+private:
+    class Capture;
+    friend class Capture;
+
+    void Press(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos, bool doubleClick);
+    void CapturedMove(QPoint globalPos, Qt::KeyboardModifiers shift);
+    void CapturedRelease(QPoint globalPos, Qt::MouseButton button, Qt::KeyboardModifiers shift);
+    bool BeginDrag();
+    void DragMove(QPoint globalPos);
+    void FinishDrag(QPoint globalPos, bool drop);
+    void EndCapture();
+    void BuildDragImage();
+    QObject* DragOverAt(QPoint globalPos, bool& accept);
+
+    std::unique_ptr<Capture> Captured; // present from a left press to its release
+    QImage Buffer;                     // off-screen picture reused between paints
 };
