@@ -26,6 +26,16 @@ function backCard(sizeName, design, { paper = '#ffffff', radius = 3 } = {}) {
 
 const f = (v) => Number(v.toFixed(2));
 
+function seeded(seed) {
+  let a = seed >>> 0;
+  return () => {
+    a = (a + 0x6d2b79f5) >>> 0;
+    let t = Math.imul(a ^ (a >>> 15), a | 1);
+    t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+  };
+}
+
 // ---------------------------------------------------------------- red lattice
 
 function latticeDesign() {
@@ -123,7 +133,7 @@ function shipDesign() {
     </radialGradient>
   </defs>`);
   p.push('<rect width="100" height="160" fill="url(#sky)"/>');
-  p.push('<circle cx="74" cy="88" r="20" fill="url(#sun)"/>');
+  p.push('<circle cx="24" cy="96" r="18" fill="url(#sun)"/>');
   // Clouds.
   const cloud = (x, y, s) => `<g transform="translate(${x} ${y}) scale(${s})" fill="#ffffff" opacity="0.85">` +
     '<ellipse cx="0" cy="0" rx="9" ry="4"/><ellipse cx="7" cy="-2" rx="7" ry="4.5"/><ellipse cx="-7" cy="1" rx="6" ry="3"/><ellipse cx="14" cy="1" rx="5" ry="2.6"/></g>';
@@ -131,15 +141,23 @@ function shipDesign() {
   // Sea and waves.
   p.push('<rect y="104" width="100" height="56" fill="url(#sea)"/>');
   p.push('<rect y="104" width="100" height="1.2" fill="#f5e6b8" opacity="0.6"/>');
-  for (let row = 0; row < 9; row++) {
-    const y = 110 + row * 5.6 + row * row * 0.25;
-    const amp = 0.8 + row * 0.25, len = 7 + row * 1.6;
+  // Wave crests: short strokes scattered over the sea, smaller and closer
+  // together towards the horizon.
+  const rnd = seeded(5);
+  for (let row = 0; row < 14; row++) {
+    const depth = row / 13;
+    const y = 106 + 52 * depth ** 1.4;
+    const len = 4 + 9 * depth;
+    const amp = 0.5 + 1.6 * depth;
     let d = '';
-    for (let x = -len + ((row * 3.7) % len); x < 100 + len; x += len) {
-      d += `M${f(x)} ${f(y)} q${f(len / 4)} ${f(-amp * 2)} ${f(len / 2)} 0 `;
+    for (let x = -len * rnd(); x < 100; x += len * (1.4 + rnd())) {
+      const yy = y + (rnd() - 0.5) * 2 * (0.5 + depth);
+      d += `M${f(x)} ${f(yy)} q${f(len / 4)} ${f(-amp)} ${f(len / 2)} 0 t${f(len / 2)} 0 `;
     }
-    p.push(`<path d="${d}" fill="none" stroke="${row % 2 ? '#a8d4e6' : '#e8f6ff'}" stroke-width="${f(0.5 + row * 0.09)}" stroke-linecap="round" opacity="${f(0.55 + row * 0.04)}"/>`);
+    p.push(`<path d="${d}" fill="none" stroke="${row % 3 ? '#d8eef8' : '#9cc8dc'}" stroke-width="${f(0.45 + depth * 0.6)}" stroke-linecap="round" opacity="${f(0.45 + depth * 0.35)}"/>`);
   }
+  // Light of the low sun on the water.
+  p.push('<path d="M18 106 L30 106 L40 124 L12 124 Z" fill="#f5e6b8" opacity="0.18"/>');
   // The ship: a three-masted barque heeling slightly, sailing to the right.
   p.push('<g transform="translate(50 100) rotate(-3)">');
   // Reflection of the hull.

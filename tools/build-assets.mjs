@@ -126,7 +126,7 @@ function buildPictures() {
   writePalettePictures(list, [GREEN]);
   // The jester swings left, hangs straight, swings right: pictures 1, 2 and 3.
   const jesters = [];
-  [-16, 0, 16].forEach((angle, i) => {
+  [-9, 0, 9].forEach((angle, i) => {
     for (const scale of [1, 2]) {
       jesters.push({ file: out('pictures', fileName(`JESTER${i + 1}`, scale)), img: rasterize(jesterSvg(angle), 68 * scale, 97 * scale).flatten([191, 191, 191]) });
     }

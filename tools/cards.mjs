@@ -16,14 +16,14 @@ export const SIZES = {
   large: {
     w: 80, h: 125,
     rank: 14, rankStroke: 100, rankTop: 3, column: 13, suit: 10, suitGap: 1,
-    pipField: { x0: 13, x1: 67, y0: 10, y1: 115 }, pipScale: 0.285, acePip: 1.55,
-    court: { x0: 13.5, x1: 66.5, y0: 9, y1: 116 },
+    pipField: { x0: 15, x1: 65, y0: 9, y1: 116 }, pipScale: 0.27, acePip: 1.6,
+    court: { x0: 14.5, x1: 65.5, y0: 8, y1: 117 },
   },
   small: {
     w: 61, h: 95,
     rank: 12, rankStroke: 120, rankTop: 2, column: 10.5, suit: 8.5, suitGap: 1,
-    pipField: { x0: 10, x1: 51, y0: 7, y1: 88 }, pipScale: 0.215, acePip: 1.6,
-    court: { x0: 10.5, x1: 50.5, y0: 7, y1: 88 },
+    pipField: { x0: 12.5, x1: 48.5, y0: 6, y1: 89 }, pipScale: 0.2, acePip: 1.7,
+    court: { x0: 12, x1: 49, y0: 6, y1: 89 },
   },
 };
 
@@ -86,7 +86,7 @@ export function faceSvg(deck, suit, rank, sizeName) {
   const isCourt = ['j', 'q', 'k'].includes(rank);
   let body;
   if (isCourt) {
-    body = placeArtwork(part.picture, COURT, g.court, 1.08);
+    body = placeArtwork(part.picture, COURT, g.court, 1.1);
   } else if (isAce && part.pips.length === 0) {
     // The ace of spades: one big ornamental spade.
     const f = g.pipField;

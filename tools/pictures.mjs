@@ -26,8 +26,11 @@ export function tableSvg(table, uri, scale) {
   parts.push(`<g transform="translate(${-x0} ${-y0})">`);
   table.piles.forEach((p, n) => {
     if (p.bordered) {
-      parts.push(`<rect x="${p.x + 0.5}" y="${p.y + 0.5}" width="${p.w - 2}" height="${p.h - 2}" fill="none" stroke="#000" stroke-width="1"/>`);
-      parts.push(`<rect x="${p.x + 1.5}" y="${p.y + 1.5}" width="${p.w - 2}" height="${p.h - 2}" fill="none" stroke="#808080" stroke-width="1"/>`);
+      // The window's frame of an empty foundation or free cell is a black line
+      // with a grey one beside it; drawn four times as thick here so that it
+      // still shows once the table is scaled down to a preview.
+      parts.push(`<rect x="${p.x + 2}" y="${p.y + 2}" width="${p.w - 4}" height="${p.h - 4}" fill="none" stroke="#000" stroke-width="4"/>`);
+      parts.push(`<rect x="${p.x + 5}" y="${p.y + 5}" width="${p.w - 6}" height="${p.h - 6}" fill="none" stroke="#808080" stroke-width="3"/>`);
     }
     if (!p.cards.length) return;
     parts.push(`<clipPath id="pile${n}"><rect x="${p.x}" y="${p.y}" width="${p.w}" height="${p.h}"/></clipPath><g clip-path="url(#pile${n})">`);
@@ -96,7 +99,7 @@ export function jesterSvg(angle) {
   </defs>`);
   p.push(`<rect width="68" height="97" fill="${JESTER_GREY}"/>`);
   // Everything swings about a point above the picture.
-  p.push(`<g transform="rotate(${angle} 34 -14)">`);
+  p.push(`<g transform="rotate(${angle} 34 -14) translate(34 4) scale(0.86) translate(-34 0)">`);
   // Ropes and seat.
   p.push('<path d="M20 -20 L20 66 M48 -20 L48 66" stroke="#6b4a22" stroke-width="1.3"/>');
   p.push('<path d="M20 -20 L20 66 M48 -20 L48 66" stroke="#d9b77a" stroke-width="0.5" stroke-dasharray="1.2 1.2"/>');
@@ -114,17 +117,9 @@ export function jesterSvg(angle) {
   p.push('<path d="M41 46 Q46 50 47.5 55" fill="none" stroke="#d62a2a" stroke-width="4" stroke-linecap="round"/>');
   p.push('<circle cx="20.2" cy="55.5" r="2.1" fill="#f6cfa3" stroke="#9a6a40" stroke-width="0.4"/><circle cx="47.8" cy="55.5" r="2.1" fill="#f6cfa3" stroke="#9a6a40" stroke-width="0.4"/>');
   // Ruff collar.
-  let ruff = '';
-  for (let i = 0; i <= 8; i++) {
-    const a = Math.PI * (1 + i / 8);
-    const x = 34 + 11 * Math.cos(a), y = 43 + 3.5 * Math.sin(a) + 2;
-    ruff += `${i ? 'L' : 'M'}${f(x)} ${f(y)} `;
-    if (i < 8) {
-      const a2 = Math.PI * (1 + (i + 0.5) / 8);
-      ruff += `L${f(34 + 7 * Math.cos(a2))} ${f(43 + 2 * Math.sin(a2) + 4.5)} `;
-    }
+  for (const [x, y] of [[26, 44.5], [30, 46], [34, 46.5], [38, 46], [42, 44.5]]) {
+    p.push(`<circle cx="${x}" cy="${y}" r="2.6" fill="#ffffff" stroke="#8a8a8a" stroke-width="0.5"/>`);
   }
-  p.push(`<path d="${ruff}Z" fill="#ffffff" stroke="#777" stroke-width="0.5" stroke-linejoin="round"/>`);
   // Head.
   p.push('<circle cx="34" cy="34" r="8.2" fill="#f6cfa3" stroke="#9a6a40" stroke-width="0.5"/>');
   p.push('<circle cx="30.8" cy="33" r="1" fill="#2a1a10"/><circle cx="37.2" cy="33" r="1" fill="#2a1a10"/>');

@@ -151,12 +151,12 @@ function shuffle(rate, n) {
     const u = k / (count - 1);
     const t = start + (end - start) * (u - 0.12 * Math.sin(2 * Math.PI * u) / (2 * Math.PI) * 2);
     const c = click(rate, rnd, { freq: 2400 + 1800 * rnd(), q: 1.5, length: 0.014, decay: 0.008 + 0.006 * rnd() });
-    mixInto(out, c, Math.round((t + 0.002 * rnd()) * rate), 0.5 + 0.5 * rnd());
+    mixInto(out, c, Math.round((t + 0.002 * rnd()) * rate), 0.6 + 0.4 * rnd());
   }
   // The flutter of the cards under the clicks.
   const bed = times(noise(n, rnd), envelope(n, rate, 0.08, 0.9, 0.45));
   bandpass(bed, rate, 1800, 0.6);
-  mixInto(out, bed, 0, 0.35);
+  mixInto(out, bed, 0, 0.16);
   // Squaring the deck at the end.
   mixInto(out, click(rate, rnd, { freq: 900, q: 0.8, length: 0.05, decay: 0.04 }), Math.round(0.66 * rate), 1.3);
   return [out];
