@@ -57,7 +57,6 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
         auto* item = new QListWidgetItem(QString::fromLatin1(t.title), ContentsList);
         item->setData(Qt::UserRole, t.number);
     }
-    ContentsList->setMaximumWidth(200);
     connect(ContentsList, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { ShowTopic(item->data(Qt::UserRole).toInt()); });
     connect(ContentsList, &QListWidget::itemClicked, this,
@@ -72,6 +71,7 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     splitter->addWidget(ContentsList);
     splitter->addWidget(TopicBrowser);
     splitter->setStretchFactor(1, 1);
+    splitter->setSizes({180, 580});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(splitter);

@@ -1,7 +1,7 @@
 #include "InfoDlg.h"
 
 #include "Dialogs.h"
-#include "ShellResources.h"
+#include "Resources.h"
 #include "SoundManager.h"
 
 #include <QBoxLayout>
@@ -19,11 +19,12 @@ int jesterPhase = 0; // survives the window: the next about box swings on from h
 
 constexpr int kSwingMs = 400;
 constexpr QSize kJesterSize(68, 97);
+constexpr int kTextWidth = 270;
 const QColor kNavy(0, 0, 128);
 const QColor kMaroon(128, 0, 0);
 
 QImage Jester(int number) {
-    QImage image = ShellArt::Image(QStringLiteral("JESTER%1").arg(number));
+    QImage image = ResourceImage(QStringLiteral("JESTER%1").arg(number));
     if (image.isNull()) {
         image = QImage(kJesterSize, QImage::Format_RGB32);
         image.fill(QColor(191, 191, 191));
@@ -96,9 +97,9 @@ TInfoBox::TInfoBox(QWidget* parent) : QDialog(parent) {
 
     auto* credits = new QLabel(
         QStringLiteral("Twelve patience games for one player.\n\n"
-                       "Card faces and backs are drawn from the public-domain (CC0) "
-                       "card designs of the @letele/playing-cards collection.\n"
-                       "Sounds, animation and the jester were made for Quillane."),
+                       "The card faces use the public-domain (CC0) card designs of "
+                       "Adrian Kennard, as packaged in @letele/playing-cards.\n"
+                       "Backs, jester, animation and sounds were made for Quillane."),
         this);
     credits->setObjectName(QStringLiteral("CreditsLabel"));
     credits->setWordWrap(true);
@@ -132,10 +133,12 @@ TInfoBox::TInfoBox(QWidget* parent) : QDialog(parent) {
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addStretch();
+    for (QWidget* w : {static_cast<QWidget*>(version), static_cast<QWidget*>(credits), static_cast<QWidget*>(invite)})
+        w->setFixedWidth(kTextWidth);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(buttons);
-    setFixedWidth(360);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(kSwingMs);

@@ -46,6 +46,34 @@ bool JpegIsComplete(const QByteArray& d) {
     return false;
 }
 
+// Qt's BMP reader, too, accepts a file cut short. The headers say how much
+// pixel data follows; check that the file holds it.
+bool BmpIsComplete(const QByteArray& d) {
+    if (d.size() < 30 || d[0] != 'B' || d[1] != 'M') return false;
+    const auto u32 = [&](qsizetype at) {
+        return quint64(Byte(d, at) | Byte(d, at + 1) << 8 | Byte(d, at + 2) << 16) | quint64(Byte(d, at + 3)) << 24;
+    };
+    const quint64 offset = u32(10);
+    const quint64 infoSize = u32(14);
+    quint64 width = 0, height = 0, bits = 0, compression = 0, imageSize = 0;
+    if (infoSize == 12) { // OS/2 core header
+        width = Byte(d, 18) | Byte(d, 19) << 8;
+        height = Byte(d, 20) | Byte(d, 21) << 8;
+        bits = Byte(d, 24) | Byte(d, 25) << 8;
+    } else {
+        if (d.size() < 38) return false;
+        width = u32(18);
+        const qint32 signedHeight = qint32(quint32(u32(22)));
+        height = quint64(signedHeight < 0 ? -qint64(signedHeight) : qint64(signedHeight));
+        bits = Byte(d, 28) | Byte(d, 29) << 8;
+        compression = u32(30);
+        imageSize = u32(34);
+    }
+    const bool uncompressed = compression == 0 || compression == 3 || compression == 6; // RGB, bit fields
+    const quint64 needed = uncompressed ? (width * bits + 31) / 32 * 4 * height : imageSize;
+    return offset + needed <= quint64(d.size());
+}
+
 bool LooksLikePcx(const QByteArray& d) { return d.size() >= 128 && Byte(d, 0) == 0x0A; }
 
 QImage ReadPcx(const QByteArray& data) {
@@ -85,6 +113,7 @@ QImage ReadWithQt(const QByteArray& data) {
     QImage image;
     if (!reader.read(&image)) return {};
     if (format == "jpeg" && !JpegIsComplete(data)) return {};
+    if (format == "bmp" && !BmpIsComplete(data)) return {};
     return image;
 }
 } // namespace

@@ -5,7 +5,7 @@
 #include "Dialogs.h"
 #include "PictureFile.h"
 #include "Profile.h"
-#include "ShellResources.h"
+#include "Resources.h"
 #include "SoundManager.h"
 
 #include <QBoxLayout>
@@ -80,7 +80,7 @@ void PaintCorners(QImage* image, const QColor& color) {
 
 // A blank card: the frame picture when the resources carry it.
 QImage BlankCard() {
-    QImage card = ShellArt::Image(u"BORDER");
+    QImage card = ResourceImage(u"BORDER");
     if (card.isNull() || card.size() != kCardPreview) {
         card = QImage(kCardPreview, QImage::Format_RGB32);
         card.fill(QColor(255, 251, 240));
@@ -328,9 +328,10 @@ QWidget* TPreferencesDlg::BuildOtherPage() {
 // Reading at creation, key by key, each applied as it is read.
 
 void TPreferencesDlg::FormCreate(int screenWidth) {
+    InitCardImagery(); // so that setting the card size below swaps the loaded pictures
     const QColor face = palette().color(QPalette::Button);
     for (int i = 0; i < 3; ++i) {
-        QImage back = ShellArt::Image(QStringLiteral("FSCARD%1").arg(153 + i));
+        QImage back = ResourceImage(QStringLiteral("FSCARD%1").arg(153 + i));
         if (back.isNull()) {
             back = QImage(kCardPreview, QImage::Format_RGB32);
             back.fill(Qt::gray);
@@ -470,7 +471,8 @@ void TPreferencesDlg::DropCustomBack() {
     }
 }
 
-bool TPreferencesDlg::BuildCustomBack(const QString& path, bool select, bool atStartup) {
+// The path is taken by value: callers pass the stored key, which a failure resets.
+bool TPreferencesDlg::BuildCustomBack(QString path, bool select, bool atStartup) {
     const TPictureFile picture = LoadPictureFile(path);
     switch (picture.Status) {
     case TPictureStatus::Missing:
@@ -502,7 +504,7 @@ bool TPreferencesDlg::BuildCustomBack(const QString& path, bool select, bool atS
     customPreview_ = preview;
     BackImages[3]->setPixmap(QPixmap::fromImage(preview));
 
-    ShellArt::SetCustomBack(picture.Image);
+    TCard::SetCustomBack(picture.Image);
 
     Values.CustomImage = path;
     Key(QStringLiteral("CustomImage")).SetText(path);
@@ -520,7 +522,7 @@ void TPreferencesDlg::RebuildCustomBack() {
     BuildCustomBack(Values.CustomImage, Values.BackIndex == 3, false);
 }
 
-void TPreferencesDlg::LoadBackgroundImage(const QString& path) {
+void TPreferencesDlg::LoadBackgroundImage(QString path) {
     const TPictureFile picture = LoadPictureFile(path);
     switch (picture.Status) {
     case TPictureStatus::Missing:

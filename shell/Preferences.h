@@ -96,9 +96,9 @@ private:
     void SwitchTray(bool on);
 
     // The custom back from a picture; false when it could not be made.
-    bool BuildCustomBack(const QString& path, bool select, bool atStartup);
+    bool BuildCustomBack(QString path, bool select, bool atStartup);
     void DropCustomBack();
-    void LoadBackgroundImage(const QString& path);
+    void LoadBackgroundImage(QString path);
     void ChooseColor(TColorSwatch* swatch, quint32* field);
 
     void BrowseCardBackClick();

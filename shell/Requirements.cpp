@@ -1,7 +1,7 @@
 #include "Requirements.h"
 
 #include "Dialogs.h"
-#include "ShellResources.h"
+#include "Resources.h"
 
 #include <QBoxLayout>
 #include <QFrame>
@@ -22,7 +22,7 @@ TSysRequirementsForm::TSysRequirementsForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("SysRequirementsForm"));
     setWindowTitle(QStringLiteral("Quillane!"));
 
-    QImage jester = ShellArt::Image(u"JESTER1");
+    QImage jester = ResourceImage(u"JESTER1");
     if (jester.isNull()) {
         jester = QImage(kJesterSize, QImage::Format_RGB32);
         jester.fill(QColor(191, 191, 191));

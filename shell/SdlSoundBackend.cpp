@@ -1,6 +1,6 @@
 #include "SdlSoundBackend.h"
 
-#include "ShellResources.h"
+#include "Resources.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -22,7 +22,7 @@ constexpr int kDrainGraceMs = 250;
 } // namespace
 
 TSdlSoundBackend::TSdlSoundBackend(WaveSource source)
-    : source_(source ? std::move(source) : WaveSource([](const QString& name) { return ShellArt::Data(name); })) {}
+    : source_(source ? std::move(source) : WaveSource([](const QString& name) { return ResourceData(name); })) {}
 
 TSdlSoundBackend::~TSdlSoundBackend() {
     if (state_ == DeviceState::Open) {

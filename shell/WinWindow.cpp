@@ -1,6 +1,6 @@
 #include "WinWindow.h"
 
-#include "ShellResources.h"
+#include "Resources.h"
 #include "SoundManager.h"
 
 #include <QFont>
@@ -63,7 +63,7 @@ TWinForm::TWinForm(QWidget* parent)
     Button1->setFocus();
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
 
-    frames_ = ShellArt::WinFrames();
+    frames_ = WinClipFrames();
     if (frames_.size() != kFrameCount) frames_ = FallbackFrames();
     ShowFrame();
     frameTimer_ = new QTimer(this);
