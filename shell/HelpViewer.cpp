@@ -1,5 +1,7 @@
 #include "HelpViewer.h"
 
+#include "Dialogs.h"
+
 #include <QApplication>
 #include <QBoxLayout>
 #include <QFile>
@@ -64,7 +66,15 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     TopicBrowser = new QTextBrowser;
     TopicBrowser->setObjectName(QStringLiteral("TopicBrowser"));
-    TopicBrowser->setOpenExternalLinks(true);
+    // Pages of the help are followed here; web and mail links go to the desktop.
+    TopicBrowser->setOpenLinks(false);
+    connect(TopicBrowser, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
+        const QUrl url = TopicBrowser->source().resolved(link);
+        if (url.scheme() == QLatin1String("qrc"))
+            TopicBrowser->setSource(url);
+        else
+            Dialogs().OpenUrl(url);
+    });
     connect(TopicBrowser, &QTextBrowser::sourceChanged, this, &THelpViewer::SourceChanged);
 
     auto* splitter = new QSplitter;

@@ -195,6 +195,20 @@ TEST_F(SdlPlayback, WavesOfOtherRatesAndBrokenWavesAreHandled) {
     EXPECT_LT(clock.elapsed(), 50);
 }
 
+TEST_F(SdlPlayback, TheProgramsOwnWavesPlayForTheirLength) {
+    ScopedEnv driver("SDL_AUDIODRIVER", "disk");
+    ScopedEnv file("SDL_DISKAUDIOFILE", Output().toUtf8());
+    TSdlSoundBackend backend; // the embedded waves
+    QElapsedTimer clock;
+    clock.start();
+    backend.Play("UNDO", true); // about 0.09 s
+    EXPECT_GE(clock.elapsed(), 80);
+    EXPECT_LT(clock.elapsed(), 600);
+    clock.restart();
+    backend.Play("WIN_SND", false);
+    EXPECT_LT(clock.elapsed(), 200);
+}
+
 TEST_F(SdlPlayback, NoAudioDeviceMeansSilenceWithoutDelay) {
     ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
     TSdlSoundBackend backend(Waves());

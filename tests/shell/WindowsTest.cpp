@@ -217,6 +217,15 @@ TEST_F(WindowsTest, PreferencesDialogCaptionsAndPages) {
         dlg->findChild<QRadioButton*>(type == 1 ? "GradientRadio" : "TiledImageRadio")->click();
         Shot(dlg.get(), QStringLiteral("PreferencesDlg-2-%1").arg(type));
     }
+    // With pictures chosen.
+    const QString picture = SavePicture("picture.png", Encode(Pattern(200, 150), "PNG"));
+    dialogs.OpenFileAnswers = {picture, picture};
+    dlg->findChild<QPushButton*>("BrowseBackgroundButton")->click();
+    Shot(dlg.get(), QStringLiteral("PreferencesDlg-2-picture"));
+    pages->setCurrentIndex(0);
+    dlg->findChild<QPushButton*>("BrowseCardBackButton")->click();
+    Shot(dlg.get(), QStringLiteral("PreferencesDlg-0-custom"));
+    EXPECT_TRUE(dialogs.Of("Error").isEmpty());
     dlg->accept();
 }
 
@@ -246,6 +255,15 @@ TEST_F(WindowsTest, HelpViewerOpensTopicsByNumber) {
     list->setCurrentRow(0);
     emit list->itemClicked(list->item(0));
     EXPECT_EQ(viewer->CurrentTopic(), 0);
+
+    // Links between pages are followed inside the viewer; web links go out through the seam.
+    if (havePages) {
+        emit browser->anchorClicked(QUrl("1004.html"));
+        EXPECT_EQ(viewer->CurrentTopic(), 1004);
+        EXPECT_EQ(list->currentItem()->text(), "FreeCell");
+    }
+    emit browser->anchorClicked(QUrl("https://example.org/rules"));
+    EXPECT_EQ(dialogs.Of("Url"), QStringList{"https://example.org/rules"});
 
     viewer->ShowTopic(9999);
     EXPECT_TRUE(browser->toPlainText().contains("not available"));
