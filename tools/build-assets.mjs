@@ -9,11 +9,11 @@
 // Needs node, rsvg-convert, ImageMagick, sox and the URW base 35 fonts.
 import fs from 'node:fs';
 import path from 'node:path';
+import { execFileSync } from 'node:child_process';
 import { fileURLToPath } from 'node:url';
 import { loadDeck } from './lib/deck.mjs';
 import { rasterize, magick } from './lib/raster.mjs';
 import { applyOutline } from './lib/outline.mjs';
-import { execFileSync } from 'node:child_process';
 import { Image, encodeRgb, encodeRgba, encodeBest, encodePalette, readPng } from './lib/png.mjs';
 import { quantize } from './lib/quantize.mjs';
 import { keyedCardUri, resize, paste } from './lib/compose.mjs';
@@ -26,12 +26,11 @@ import { buildSounds } from './sounds.mjs';
 const TOOLS = path.dirname(fileURLToPath(import.meta.url));
 const RES = path.resolve(TOOLS, '..', 'resources');
 const WORK = path.join(TOOLS, 'build');
-const DIRS = { cards: 'cards', pictures: 'pictures', sounds: 'sounds', clip: 'clip', icon: 'icon' };
-
 const GREEN = 0x004000, GREY = 0xbfbfbf;
 
+/** Path of an output file in a folder of resources/ (cards, pictures, clip, icon, sounds). */
 function out(dir, name) {
-  const d = path.join(RES, DIRS[dir]);
+  const d = path.join(RES, dir);
   fs.mkdirSync(d, { recursive: true });
   return path.join(d, name);
 }
@@ -82,8 +81,11 @@ async function buildCards() {
 
 // ---------------------------------------------------------------- pictures
 
-/** Card pictures as <image> sources, faces by index and backs as 'back153'..'back155'. */
-function cardUris(scale) {
+/**
+ * Our 2x large card pictures, corners made transparent, as <image> sources:
+ * faces by index (0..52), backs as 'back153'..'back155' or null for the first back.
+ */
+function cardUris() {
   const cache = new Map();
   return (card) => {
     const key = card === null ? 'back153' : card;

@@ -71,14 +71,13 @@ export function startupSvg(uri) {
       `<rect x="${f(-w / 2 + 1.5)}" y="${f(-h + 1.5)}" width="${f(w)}" height="${f(h)}" rx="2" fill="#000" opacity="0.35" filter="url(#shadow)"/>` +
       `<image x="${f(-w / 2)}" y="${f(-h)}" width="${f(w)}" height="${f(h)}" xlink:href="${uri(c)}"/></g>`;
   }).join('');
-  p.push(fan(40, 128, [0, 13, 26, 39], 11, 0.66));
-  p.push(fan(281, 128, ['back153', 'back154', 'back155'], 12, 0.66));
+  p.push(fan(38, 128, [0, 13, 26, 39], 10, 0.66));
+  p.push(fan(283, 128, ['back153', 'back154', 'back155'], 11, 0.66));
   // Title and subtitle.
   const title = 'Quillane!';
   p.push(`<text x="162" y="50" font-family="Z003" font-size="50" text-anchor="middle" fill="#000" opacity="0.5" filter="url(#shadow)">${title}</text>`);
   p.push(`<text x="160" y="48" font-family="Z003" font-size="50" text-anchor="middle" fill="url(#gold)" stroke="#5a3a08" stroke-width="0.8">${title}</text>`);
   p.push('<text x="160" y="64" font-family="P052" font-style="italic" font-size="11.5" text-anchor="middle" fill="#f7efd8" letter-spacing="0.4">Twelve games of patience</text>');
-  // Suit ornaments under the subtitle's ends.
   p.push('</svg>');
   return p.join('');
 }
