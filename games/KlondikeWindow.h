@@ -1,0 +1,93 @@
+// Klondike: seven columns in a staircase, a stock dealt one or three cards at
+// a time onto a waste, four foundations built up by suit from the Ace.
+// The waste shows only the latest draw; older waste cards wait, in order, in
+// a hidden store and come back when the visible waste has been played empty.
+#pragma once
+
+#include "GameForm.h"
+
+class TKlondikeForm : public TGameForm {
+    Q_OBJECT
+
+public:
+    explicit TKlondikeForm(QWidget* parent = nullptr);
+
+    static const TGameInfo& LargeInfo();
+    static const TLayout& LargeLayout();
+
+    TCardPileView* DeckPileView = nullptr;
+    TCardPileView* DiscardPileView = nullptr;
+    TCardPileView* RecyclePileView = nullptr;
+    std::vector<TCardPileView*> Tableau;
+    std::vector<TCardPileView*> Foundation;
+
+    QAction* Autoplay1 = nullptr;
+    QAction* DrawThree1 = nullptr;
+    QAction* DrawOne1 = nullptr;
+    bool AutoplayOn = false;
+    bool DrawThreeOn = true;
+
+    // Handlers, bound to the pile views and menu items.
+    void DeckPileViewClick(QObject* sender);
+    void FormMouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void DiscardPileViewMouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void TableauPileView1MouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void DiscardPileViewDblClick(QObject* sender);
+    void TableauPileView1StartDrag(QObject* sender);
+    void TableauPileView1DragOver(QObject* sender, TCardPileView* source, int x, int y, bool& accept);
+    void FoundationPile1DragOver(QObject* sender, TCardPileView* source, int x, int y, bool& accept);
+    void FormDragOver(QObject* sender, TCardPileView* source, int x, int y, bool& accept);
+    void TableauPileView1EndDrag(QObject* sender, QObject* target, int x, int y);
+    void DrawThree1Click();
+    void DrawOne1Click();
+    void Autoplay1Click();
+    void Undo1Click() override;
+
+protected:
+    TKlondikeForm(QWidget* parent, const TGameInfo& info, const TLayout& layout);
+
+    bool AddOptionItems(QMenu* menu) override;
+    void ReadOptions() override;
+    void DealCards(bool newDeal, bool quiet) override;
+    int CountScore() const override;
+    bool HasStock() const override { return true; }
+    void StockClick() override { DeckPileViewClick(DeckPileView); }
+
+    int DrawCount() const { return DrawThreeOn ? 3 : 1; }
+    int DeckCount() const { return Info().TotalCards / 52; }
+
+    void CanDropOnColumn(TCardPileView* target, TCardPileView* source);
+    void CanDropOnFoundation(TCardPileView* target, TCardPileView* source);
+    void TurnUpTopCard(TCardPileView* view);
+    void RefillWaste();
+    virtual void UpdateStockHint();
+    void CheckForWin();
+    void AutoplayPass();
+    void DoubleClickMove(TCardPileView* view);
+    // The foundation that takes `card` by a double-click, or null.
+    TCardPileView* FoundationFor(const TCard* card) const;
+
+    // Double Klondike's pass limit hooks in here.
+    virtual bool ThinStockWhileDealing() const { return true; }
+    // Called at a stock click once the draw mode is fixed; false ends the
+    // click there (no turn-over, no draw, no sound).
+    virtual bool BeforeStockClick() { return true; }
+    virtual void AfterStockUndoTurnOver() {}
+    virtual void AfterDeal() {}
+
+private:
+    void BindEvents();
+    // Moves the visible waste (up to the draw count, bottom first) onto the
+    // store and records it.
+    void ShiftWasteToStore();
+    void SaveOption(const QString& key, bool value);
+};
+
+class TsKlondikeForm : public TKlondikeForm {
+    Q_OBJECT
+
+public:
+    explicit TsKlondikeForm(QWidget* parent = nullptr);
+    static const TGameInfo& SmallInfo();
+    static const TLayout& SmallLayout();
+};

@@ -1,0 +1,139 @@
+// Driving a real game window with mouse and keys, and checking its cards.
+#pragma once
+
+#include "FakeDialogs.h"
+#include "GameForm.h"
+#include "Preferences.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWindow>
+#include <gtest/gtest.h>
+#include <QStringList>
+#include <algorithm>
+#include <map>
+#include <set>
+#include <vector>
+
+namespace GameTest {
+
+inline QPoint At(const TCardPileView* view, int x, int y) { return view->mapTo(view->window(), QPoint(x, y)); }
+
+// The centre of card `index` of the view (the top card for -1).
+inline QPoint OnCard(const TCardPileView* view, int index = -1) {
+    if (index < 0) index = static_cast<int>(view->Pile->Cards.size()) - 1;
+    const QPoint p = view->CardPosition(qMax(0, index));
+    return At(view, p.x() + 10, p.y() + 8);
+}
+
+class Driver {
+public:
+    explicit Driver(QWidget* window) : window_(window) {}
+    QWindow* Win() const { return window_->windowHandle(); }
+
+    void Press(QPoint p, Qt::KeyboardModifiers m = {}, Qt::MouseButton b = Qt::LeftButton) {
+        QTest::mousePress(Win(), b, m, p);
+    }
+    void Release(QPoint p, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseRelease(Win(), b, {}, p); }
+    void Move(QPoint p) { QTest::mouseMove(Win(), p); }
+    void Click(QPoint p, Qt::KeyboardModifiers m = {}, Qt::MouseButton b = Qt::LeftButton) {
+        Press(p, m, b);
+        Release(p, b);
+    }
+    void DoubleClick(QPoint p) { QTest::mouseDClick(Win(), Qt::LeftButton, {}, p); }
+    // Press at `from`, move in steps to `to`, release there.
+    void Drag(QPoint from, QPoint to) {
+        Press(from);
+        Move(from + QPoint(4, 4));
+        Move((from + to) / 2);
+        Move(to);
+        Release(to);
+    }
+    void Key(int key, Qt::KeyboardModifiers m = {}) { QTest::keyClick(window_, Qt::Key(key), m); }
+
+private:
+    QWidget* window_;
+};
+
+// Each card of the deal lies in exactly one pile view.
+inline ::testing::AssertionResult EveryCardOnce(const TGameForm& form) {
+    std::map<const TCard*, int> seen;
+    for (const TCardPileView* view : form.PileViews())
+        for (const TCard* card : view->Pile->Cards) ++seen[card];
+    const std::set<const TCard*> deck(form.SavedDeck.Cards.begin(), form.SavedDeck.Cards.end());
+    if (static_cast<int>(deck.size()) != form.Info().TotalCards)
+        return ::testing::AssertionFailure() << "deck holds " << deck.size() << " cards";
+    for (const auto& [card, count] : seen) {
+        if (count != 1) return ::testing::AssertionFailure() << "a card lies in " << count << " places";
+        if (!deck.count(card)) return ::testing::AssertionFailure() << "a card not of this deal is on the table";
+    }
+    if (seen.size() != deck.size())
+        return ::testing::AssertionFailure() << seen.size() << " of " << deck.size() << " cards on the table";
+    return ::testing::AssertionSuccess();
+}
+
+// Every pile's cards and faces, to compare a table with an earlier one.
+using Snapshot = std::map<QString, std::vector<std::pair<const TCard*, bool>>>;
+inline Snapshot Take(const TGameForm& form) {
+    Snapshot s;
+    for (const TCardPileView* view : form.PileViews())
+        for (const TCard* card : view->Pile->Cards) s[view->objectName()].push_back({card, card->FaceUp});
+    return s;
+}
+
+// A fresh settings file and preferences with sounds and animation off unless asked.
+inline void ResetSettings() {
+    TestSupport::ClearSettings();
+    Preferences() = TPreferences();
+    Preferences().DoAnimation = false;
+}
+
+} // namespace GameTest
+
+namespace GameTest {
+
+// "QS" is the Queen of spades, "10H" the Ten of hearts; a trailing '*' marks
+// a face-down card.
+inline std::pair<int, int> ParseCard(QString text) {
+    text.remove(QLatin1Char('*'));
+    const QString ranks = QStringLiteral("A 2 3 4 5 6 7 8 9 10 J Q K");
+    const int value = ranks.split(QLatin1Char(' ')).indexOf(text.left(text.size() - 1));
+    const int suit = QStringLiteral("CSDH").indexOf(text.right(1));
+    return {value, suit};
+}
+
+// Lays out the table: each listed view gets exactly the named cards, bottom
+// first; every other card of the deal goes, face down, to `rest`.
+inline void Arrange(TGameForm& form, const std::vector<std::pair<QString, QString>>& piles, const QString& rest) {
+    std::vector<TCard*> pool = form.SavedDeck.Cards;
+    for (TCardPileView* view : form.PileViews()) view->Pile->Empty(false);
+    for (const auto& [name, cards] : piles) {
+        TCardPileView* view = form.PileView(name);
+        ASSERT_NE(view, nullptr) << name.toStdString();
+        for (const QString& token : cards.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const auto [value, suit] = ParseCard(token);
+            auto it = std::find_if(pool.begin(), pool.end(),
+                                    [&](TCard* c) { return c->Value == value && c->Suit == suit; });
+            ASSERT_NE(it, pool.end()) << token.toStdString();
+            (*it)->FaceUp = !token.endsWith(QLatin1Char('*'));
+            view->Pile->AddCard(*it);
+            pool.erase(it);
+        }
+    }
+    for (TCard* card : pool) {
+        card->FaceUp = false;
+        form.PileView(rest)->Pile->AddCard(card);
+    }
+    for (TCardPileView* view : form.PileViews()) view->update();
+}
+
+inline QString Names(const TCardPileView* view) {
+    static const char* ranks[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+    QStringList out;
+    for (const TCard* c : view->Pile->Cards)
+        out << QLatin1String(ranks[c->Value]) + QLatin1Char("CSDH"[c->Suit]) + (c->FaceUp ? "" : "*");
+    return out.join(QLatin1Char(' '));
+}
+
+} // namespace GameTest
