@@ -34,6 +34,10 @@ TSdlSoundBackend::~TSdlSoundBackend() {
 bool TSdlSoundBackend::EnsureDevice() {
     if (state_ != DeviceState::NotTried) return state_ == DeviceState::Open;
     state_ = DeviceState::Unavailable;
+    // SDL's audio pulls in its event system, which would otherwise take over
+    // SIGINT and SIGTERM from the program.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quillane");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
 
     SDL_AudioSpec wanted;

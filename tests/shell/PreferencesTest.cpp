@@ -239,19 +239,6 @@ TEST_F(PreferencesTest, ShowingMirrorsValuesChangedElsewhere) {
     dlg->accept();
 }
 
-TEST_F(PreferencesTest, PreferencesReachTheDialogsValuesAndAStandbyWithoutIt) {
-    Preferences().DoSound = false; // the standby, no dialog yet
-    {
-        auto dlg = MakeDialog();
-        EXPECT_EQ(PreferencesDlg(), dlg.get());
-        EXPECT_EQ(&Preferences(), &dlg->Values);
-        EXPECT_TRUE(Preferences().DoSound);
-    }
-    EXPECT_EQ(PreferencesDlg(), nullptr);
-    EXPECT_FALSE(Preferences().DoSound);
-    Preferences() = TPreferences();
-}
-
 TEST_F(PreferencesTest, ColourSwatchesAskTheColourDialogAndSaveCustomColours) {
     SetPref("CustomColors", "ColorA=0000FF,ColorB=00FF00");
     auto dlg = MakeDialog();

@@ -74,13 +74,6 @@ TEST_F(WindowsTest, WinFormLoopsItsTenFramesAndOnlyTheButtonOrEnterCloseIt) {
     delete form;
 }
 
-TEST_F(WindowsTest, WinFormIsSilentWithSoundsOff) {
-    Preferences().DoSound = false;
-    TWinForm form;
-    EXPECT_TRUE(sound.Played().empty());
-    Preferences().DoSound = true;
-}
-
 TEST_F(WindowsTest, AboutBoxSwingsTheJesterAndKeepsThePhaseBetweenShowings) {
     TInfoBox* box = ShowInfoBox();
     EXPECT_EQ(InfoBox(), box);
@@ -278,15 +271,3 @@ TEST(QtDialogs, PipeFiltersBecomeQtFilters) {
     EXPECT_EQ(TQtDialogs::QtFilter("Text|*.txt"), "Text (*.txt)");
 }
 
-TEST(QtDialogs, InstalledDialogsReplaceTheRealOnesUntilRemoved) {
-    TDialogs* real = &Dialogs();
-    {
-        TFakeDialogs fake;
-        EXPECT_EQ(&Dialogs(), &fake);
-        EXPECT_FALSE(Dialogs().OpenFile(nullptr, {}).has_value());
-        Dialogs().ShowWin(nullptr); // records, shows nothing
-        EXPECT_EQ(fake.Log, (QStringList{"OpenFile", "Win"}));
-    }
-    EXPECT_EQ(&Dialogs(), real);
-    EXPECT_NE(dynamic_cast<TQtDialogs*>(real), nullptr);
-}

@@ -1,0 +1,384 @@
+#include "SolitaireWindow.h"
+
+#include "CardPileView.h"
+#include "Dialogs.h"
+#include "GameFactory.h"
+#include "GameForm.h"
+#include "InfoDlg.h"
+#include "Preferences.h"
+#include "Requirements.h"
+#include "Resources.h"
+#include "SoundManager.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+TSolitaireForm* theForm = nullptr;
+
+const QString kTitle = QStringLiteral("Quillane!");
+
+const std::array<TSolitaireGame, 12> kGames = {{
+    {"Beleaguered Castle", "CASTLE", "TCastleForm", 800, "TsCastleForm", 0, "Beleaguered Castle"},
+    {"Double Klondike", "DBLKLONDIKE", "TDblKlondikeForm", 1024, "TsDblKlondikeForm", 800, "Double Klondike"},
+    {"Forty Thieves", "FORTYTHIEVES", "TFortyThievesForm", 1024, "TsFortyThievesForm", 800, "Forty Thieves"},
+    {"Free Cell", "FREECELL", "TFreeCellForm", 800, "TsFreeCellForm", 0, "FreeCell"},
+    {"Golf", "GOLF", "TGolfForm", 800, "TsGolfForm", 0, "Golf"},
+    {"Indian Patience", "INDIAN", "TIndianPatienceForm", 1024, "TsIndianPatienceForm", 800, "Indian Patience"},
+    {"Klondike", "KLONDIKE", "TKlondikeForm", 800, "TsKlondikeForm", 0, "Klondike"},
+    {"Montana", "MONTANA", "TMontanaForm", 1024, "TsMontanaForm", 800, "Montana"},
+    {"Pyramid", "PYRAMID", "TPyramidForm", 800, "TsPyramidForm", 0, "Pyramid"},
+    {"Queen of Italy", "QUEENITALY", "TQueenItalyForm", 1024, "TsQueenItalyForm", 800, "Queen of Italy"},
+    {"Sea Towers", "SEAHAVEN", "TSeaHavenForm", 1024, "TsSeaHavenForm", 800, "Sea Towers"},
+    {"Spider", "SPIDER", "TSpiderForm", 1024, "TsSpiderForm", 800, "Spider"},
+}};
+
+// A game window that has agreed to close is only hidden until it is deleted;
+// it no longer counts as open.
+TGameForm* LiveGame(const QString& className) {
+    TGameForm* form = GameFormReference(className);
+    return form && !form->isHidden() ? form : nullptr;
+}
+
+// The picture at the screen's density: 2x art on high-density screens.
+QPixmap Picture(const char* name, const QWidget* widget) {
+    const int scale = widget->devicePixelRatioF() > 1.0 ? 2 : 1;
+    return QPixmap::fromImage(ResourceImage(QLatin1String(name), scale));
+}
+} // namespace
+
+const std::array<TSolitaireGame, 12>& SolitaireGames() { return kGames; }
+
+TSolitaireForm* SolitaireForm() { return theForm; }
+
+QString ColorDepthMessage() {
+    return QStringLiteral("Quillane requires at least high-color (16-bit) ") +
+           QStringLiteral("color palette setting to play.\n\n") +
+           QStringLiteral("Please press the Help button below for more information.");
+}
+
+bool DesktopTooSmallIsSmallCards(int gameIndex, int kind) {
+    return kind == 1 && kGames.at(std::size_t(gameIndex)).LargeNeeds != 800;
+}
+
+QString DesktopTooSmallMessage(int gameIndex, int kind) {
+    const QString name = QLatin1String(kGames.at(std::size_t(gameIndex)).MessageName);
+    if (kind == 2)
+        return name + QStringLiteral(" requires at least XGA (1024x768) desktop ") +
+               QStringLiteral("area to play using the large card preference.\n\n") +
+               QStringLiteral("Increase your desktop area or select the small card size preference.");
+    if (DesktopTooSmallIsSmallCards(gameIndex, kind))
+        return name + QStringLiteral(" requires at least SVGA (800x600) desktop ") +
+               QStringLiteral("area to play.\n\n") + QStringLiteral("Increase your desktop area to play.");
+    return name + QStringLiteral(" requires at least SVGA (800x600) desktop ") +
+           QStringLiteral("area to play using the large card preference.\n\n") +
+           QStringLiteral("Increase your desktop area or select the small card size preference.");
+}
+
+TSolitaireForm::TSolitaireForm(std::unique_ptr<TSoundBackend> soundBackend, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    theForm = this;
+    setObjectName(QStringLiteral("SolitaireForm"));
+    setWindowTitle(kTitle);
+    setWindowIcon(ProgramIcon());
+    setFixedSize(329, 241);
+
+    BuildForm();
+    sound_ = std::make_unique<TSoundManager>(std::move(soundBackend));
+
+    // The form takes the colour of the jester picture's corner.
+    const QImage jester = ResourceImage(QStringLiteral("JESTER1"));
+    const QColor formColor = jester.isNull() ? QColor(191, 191, 191) : jester.pixelColor(0, 0);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, formColor);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    QPalette panelPal = StartPanel->palette();
+    panelPal.setColor(QPalette::Window, formColor);
+    StartPanel->setPalette(panelPal);
+
+    FormPlacement1.IniSection = QStringLiteral("MainWindow");
+    FormPlacement1.Options = TFormPlacement::PositionOnly;
+
+    TPreferencesDlg::TrayHandler = [this](bool on) { SwitchTray(on); };
+}
+
+TSolitaireForm::~TSolitaireForm() {
+    TPreferencesDlg::TrayHandler = nullptr;
+    TCard::FreeCardBitmaps();
+    sound_.reset();
+    if (theForm == this) theForm = nullptr;
+}
+
+void TSolitaireForm::BuildForm() {
+    GameSelectListBox = new QListWidget(this);
+    GameSelectListBox->setObjectName(QStringLiteral("GameSelectListBox"));
+    GameSelectListBox->setGeometry(4, 5, 157, 97);
+    GameSelectListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+    GameSelectListBox->setToolTip(QStringLiteral("Select Solitaire Game"));
+    GameSelectListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette listPal = GameSelectListBox->palette();
+    listPal.setColor(QPalette::Base, palette().color(QPalette::ToolTipBase));
+    listPal.setColor(QPalette::Text, palette().color(QPalette::ToolTipText));
+    GameSelectListBox->setPalette(listPal);
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(12);
+    font.setBold(true);
+    GameSelectListBox->setFont(font);
+    GameSelectListBox->setUniformItemSizes(true);
+    for (const TSolitaireGame& game : kGames) {
+        auto* item = new QListWidgetItem(QLatin1String(game.Name), GameSelectListBox);
+        item->setSizeHint(QSize(150, 15));
+    }
+    connect(GameSelectListBox, &QListWidget::itemSelectionChanged, this, &TSolitaireForm::SelectionChanged);
+    // A click on the item already selected chooses it again (after a change of card size).
+    connect(GameSelectListBox, &QListWidget::clicked, this, [this] {
+        if (!changedSincePress_) GameSelectListBoxClick();
+    });
+    GameSelectListBox->viewport()->installEventFilter(this);
+    GameSelectListBox->installEventFilter(this);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(214, 5, 72, 104);
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setPixmap(Picture("JESTER1", this));
+    Image1->setToolTip(QStringLiteral("Click for Info..."));
+    Image1->installEventFilter(this);
+
+    HelpButton = new QToolButton(this);
+    HelpButton->setObjectName(QStringLiteral("HelpButton"));
+    HelpButton->setGeometry(300, 80, 25, 25);
+    HelpButton->setAutoRaise(true);
+    HelpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    HelpButton->setToolTip(QStringLiteral("Help..."));
+    HelpButton->setFocusPolicy(Qt::NoFocus);
+    connect(HelpButton, &QToolButton::clicked, this, &TSolitaireForm::HelpButtonClick);
+
+    ImagePanel = new QFrame(this);
+    ImagePanel->setObjectName(QStringLiteral("ImagePanel"));
+    ImagePanel->setGeometry(3, 109, 324, 129);
+    ImagePanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    ImagePanel->setLineWidth(1);
+
+    GameImage = new QLabel(ImagePanel);
+    GameImage->setObjectName(QStringLiteral("GameImage"));
+    GameImage->setGeometry(2, 2, 320, 125);
+    GameImage->setPixmap(Picture("STARTUP", this));
+
+    StartPanel = new QWidget(ImagePanel);
+    StartPanel->setObjectName(QStringLiteral("StartPanel"));
+    StartPanel->setGeometry(72, 72, 185, 41);
+    StartPanel->setAutoFillBackground(true);
+
+    TrayPopupMenu = new QMenu(this);
+    TrayPopupMenu->setObjectName(QStringLiteral("TrayPopupMenu"));
+    Restore1 = TrayPopupMenu->addAction(QStringLiteral("&Restore"));
+    Restore1->setObjectName(QStringLiteral("Restore1"));
+    connect(Restore1, &QAction::triggered, this, &TSolitaireForm::TrayIconDblClick);
+    Exit1 = TrayPopupMenu->addAction(QStringLiteral("&Exit"));
+    Exit1->setObjectName(QStringLiteral("Exit1"));
+    connect(Exit1, &QAction::triggered, this, &TSolitaireForm::Exit1Click);
+
+    GameSelectListBox->setFocus();
+}
+
+TDisplay TSolitaireForm::MeasureDisplay() const {
+    const QScreen* s = screen();
+    if (!s) s = QGuiApplication::primaryScreen();
+    if (!s) return {};
+    return {s->geometry().width(), s->depth()};
+}
+
+void TSolitaireForm::GameSelectListBoxClick() { ChooseGame(MeasureDisplay()); }
+
+void TSolitaireForm::ChooseGame(const TDisplay& display) {
+    const int index = GameSelectListBox->currentRow();
+    if (index < 0 || index >= int(kGames.size())) return;
+
+    if (display.Depth <= 8) {
+        ShowRequirements(ColorDepthMessage(), true);
+        return;
+    }
+    DesktopBelow800 = display.Width < 800;
+    DesktopBelow1024 = display.Width < 1024;
+
+    const TSolitaireGame& game = kGames[std::size_t(index)];
+    const bool large = Preferences().CardSize != 0;
+    const QString className = QLatin1String(large ? game.LargeClass : game.SmallClass);
+    // The chosen game already open with this card size: nothing to do.
+    if (!LiveGame(className)) {
+        CloseAllGames();
+        if (!GameCloseAllowed) {
+            SelectRow(LastGameIndex);
+            return;
+        }
+        StartPanel->hide();
+        GameImage->setPixmap(Picture(game.Preview, this));
+
+        const int needs = large ? game.LargeNeeds : game.SmallNeeds;
+        if (needs == 800 && DesktopBelow800) {
+            ShowDesktopTooSmall(1);
+        } else if (needs == 1024 && DesktopBelow1024) {
+            ShowDesktopTooSmall(2);
+        } else {
+            TCard::SetCardSize(large ? FS_LARGE : FS_SMALL);
+            if (TPreferencesDlg* dlg = PreferencesDlg()) dlg->RebuildCustomBack();
+            if (TGameForm* form = CreateGameForm(className)) form->show();
+        }
+    }
+    LastGameIndex = GameSelectListBox->currentRow();
+}
+
+void TSolitaireForm::CloseAllGames() {
+    GameCloseAllowed = true;
+    for (const TSolitaireGame& game : kGames) {
+        for (const char* className : {game.LargeClass, game.SmallClass}) {
+            TGameForm* form = LiveGame(QLatin1String(className));
+            if (!form) continue;
+            // A window that refuses without asking (a drag under way) refuses all the same.
+            if (!form->close()) GameCloseAllowed = false;
+            if (!GameCloseAllowed) return;
+        }
+    }
+}
+
+TGameForm* TSolitaireForm::OpenGame() {
+    for (const TSolitaireGame& game : kGames)
+        for (const char* className : {game.LargeClass, game.SmallClass})
+            if (TGameForm* form = LiveGame(QLatin1String(className))) return form;
+    return nullptr;
+}
+
+void TSolitaireForm::ShowDesktopTooSmall(int kind) {
+    const int index = GameSelectListBox->currentRow();
+    ShowRequirements(DesktopTooSmallMessage(index, kind), DesktopTooSmallIsSmallCards(index, kind));
+}
+
+void TSolitaireForm::ShowRequirements(const QString& message, bool hidePreferences) {
+    TSysRequirementsForm* form = SysRequirementsForm();
+    if (!form) form = new TSysRequirementsForm(this);
+    form->MessageLabel->setText(message);
+    if (hidePreferences) form->PreferencesButton->hide();
+    Dialogs().ExecModal(form);
+    form->PreferencesButton->show();
+}
+
+void TSolitaireForm::SelectRow(int row) {
+    selecting_ = true;
+    GameSelectListBox->setCurrentRow(row);
+    selecting_ = false;
+}
+
+void TSolitaireForm::SelectionChanged() {
+    if (selecting_ || GameSelectListBox->selectedItems().isEmpty()) return;
+    changedSincePress_ = true;
+    GameSelectListBoxClick();
+}
+
+void TSolitaireForm::Image1Click() { ShowInfoBox(this); }
+
+void TSolitaireForm::HelpButtonClick() { Dialogs().ShowHelp(this, 0); }
+
+void TSolitaireForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        HelpButtonClick();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool TSolitaireForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == GameSelectListBox && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
+            HelpButtonClick();
+            return true;
+        }
+    } else if (watched == GameSelectListBox->viewport() && event->type() == QEvent::MouseButtonPress) {
+        changedSincePress_ = false;
+    } else if (watched == Image1 && event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && Image1->rect().contains(mouse->position().toPoint())) {
+            Image1Click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TSolitaireForm::closeEvent(QCloseEvent* event) {
+    CloseAllGames();
+    if (!GameCloseAllowed) {
+        event->ignore();
+        return;
+    }
+    FormPlacement1.SaveFormPlacement(this);
+    if (trayIcon_) trayIcon_->hide();
+    event->accept();
+    emit Closed();
+}
+
+void TSolitaireForm::showEvent(QShowEvent* event) {
+    if (!placed_) {
+        placed_ = true;
+        FormPlacement1.RestoreFormPlacement(this);
+    }
+    QWidget::showEvent(event);
+}
+
+void TSolitaireForm::SwitchTray(bool on) {
+    trayOn_ = on;
+    // Without a notification area the window could not be brought back once
+    // hidden, so there is no icon and minimising keeps the task-bar button.
+    if (on && QSystemTrayIcon::isSystemTrayAvailable()) {
+        if (!trayIcon_) {
+            trayIcon_ = new QSystemTrayIcon(ProgramIcon(), this);
+            trayIcon_->setObjectName(QStringLiteral("TrayIcon"));
+            trayIcon_->setToolTip(kTitle);
+            trayIcon_->setContextMenu(TrayPopupMenu);
+            connect(trayIcon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::DoubleClick) TrayIconDblClick();
+            });
+        }
+        trayIcon_->show();
+    } else if (trayIcon_) {
+        delete trayIcon_;
+        trayIcon_ = nullptr;
+        if (isHidden() && windowState() & Qt::WindowMinimized) TrayIconDblClick();
+    }
+}
+
+void TSolitaireForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized) && trayOn_ &&
+        trayIcon_) {
+        // Hiding from inside the state change confuses some window managers.
+        QTimer::singleShot(0, this, [this] {
+            if ((windowState() & Qt::WindowMinimized) && trayIcon_) hide();
+        });
+    }
+}
+
+void TSolitaireForm::TrayIconDblClick() {
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void TSolitaireForm::Exit1Click() { close(); }

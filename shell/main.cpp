@@ -1,0 +1,38 @@
+// Quillane: starts the selector, the preferences dialog and the system
+// requirements window, then runs until the selector closes.
+#include "GameFactory.h"
+#include "GameForm.h"
+#include "Preferences.h"
+#include "Requirements.h"
+#include "SolitaireWindow.h"
+
+#include <QApplication>
+#include <memory>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillane"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quillane!"));
+    // The selector ends the program, also while it is hidden in the tray and
+    // the last game window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // The selector first: it makes the sound manager that the preferences
+    // dialog plays its opening sound through.
+    auto selector = std::make_unique<TSolitaireForm>();
+    auto preferences = std::make_unique<TPreferencesDlg>();
+    auto requirements = std::make_unique<TSysRequirementsForm>();
+    QObject::connect(selector.get(), &TSolitaireForm::Closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    selector->show();
+
+    const int rc = QApplication::exec();
+
+    // Game windows that closed are deleted late; any still here go now,
+    // before the card imagery they draw with.
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (const QString& name : GameFormClasses()) delete GameFormReference(name);
+    requirements.reset();
+    preferences.reset();
+    selector.reset();
+    return rc;
+}
