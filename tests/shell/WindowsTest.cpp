@@ -11,6 +11,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+#include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -271,3 +274,53 @@ TEST(QtDialogs, PipeFiltersBecomeQtFilters) {
     EXPECT_EQ(TQtDialogs::QtFilter("Text|*.txt"), "Text (*.txt)");
 }
 
+
+// The real message boxes, answered by a timer once they are up.
+TEST(QtDialogs, MessageBoxesCarryTheirCaptionsIconsAndButtons) {
+    struct Seen {
+        QString title;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+    } seen;
+    const auto answer = [&seen](QMessageBox::StandardButton press) {
+        QTimer::singleShot(0, [&seen, press] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            seen = {box->windowTitle(), box->icon(), box->standardButtons()};
+            box->button(press)->click();
+        });
+    };
+    TQtDialogs real;
+    answer(QMessageBox::Ok);
+    EXPECT_TRUE(real.Confirm(nullptr, "Quit this game of Klondike?"));
+    EXPECT_EQ(seen.title, "Confirm");
+    EXPECT_EQ(seen.icon, QMessageBox::Question);
+    EXPECT_EQ(seen.buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    answer(QMessageBox::Cancel);
+    EXPECT_FALSE(real.Confirm(nullptr, "Quit this game of Klondike?"));
+
+    answer(QMessageBox::Ok);
+    real.Warning(nullptr, "The game background image x was not found.");
+    EXPECT_EQ(seen.title, "Warning");
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    EXPECT_EQ(seen.buttons, QMessageBox::Ok);
+    answer(QMessageBox::Ok);
+    real.Error(nullptr, "GIF images are not supported.");
+    EXPECT_EQ(seen.title, "Error");
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+}
+
+TEST(QtDialogs, WinWindowRunsModallyUntilItsButtonIsPressed) {
+    TQtDialogs real;
+    bool wasModal = false;
+    QTimer::singleShot(0, [&wasModal] {
+        TWinForm* form = WinForm();
+        ASSERT_NE(form, nullptr);
+        wasModal = QApplication::activeModalWidget() == form;
+        QTest::keyClick(form, Qt::Key_Escape); // ignored
+        form->findChild<QPushButton*>("Button1")->click();
+    });
+    real.ShowWin(nullptr);
+    EXPECT_TRUE(wasModal);
+    EXPECT_EQ(WinForm(), nullptr);
+}
