@@ -56,7 +56,7 @@ TGameForm* LiveGame(const QString& className) {
 // The picture at the screen's density: 2x art on high-density screens.
 QPixmap Picture(const char* name, const QWidget* widget) {
     const int scale = widget->devicePixelRatioF() > 1.0 ? 2 : 1;
-    return QPixmap::fromImage(ResourceImage(QLatin1String(name), scale));
+    return QPixmap::fromImage(ResourceImage(QString::fromLatin1(name), scale));
 }
 } // namespace
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "FormPlacement.h"
+#include "SoundManager.h"
 
 #include <QString>
 #include <QWidget>
@@ -19,8 +20,6 @@ class QMenu;
 class QSystemTrayIcon;
 class QToolButton;
 class TGameForm;
-class TSoundBackend;
-class TSoundManager;
 
 // One entry of the game list.
 struct TSolitaireGame {

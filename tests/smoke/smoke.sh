@@ -1,0 +1,55 @@
+#!/bin/bash
+# Starts the real program on a bare X server with a fresh settings folder,
+# opens Klondike from the keyboard, closes the selector and checks that the
+# program ended cleanly and saved its settings.
+#   smoke.sh QUILLANE WM_CLOSE       (run inside xvfb-run)
+set -u
+quillane=$1
+wm_close=$2
+
+config=$(mktemp -d)
+trap 'rm -rf "$config"' EXIT
+export XDG_CONFIG_HOME=$config
+export SDL_AUDIODRIVER=dummy
+# make test runs everything else offscreen; this one needs the X server.
+export QT_QPA_PLATFORM=xcb
+
+fail() { echo "smoke: $*" >&2; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
+
+# Waits up to 15 s for a window whose title is exactly $1; prints its id.
+wait_window() {
+    local id
+    for _ in $(seq 150); do
+        id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        kill -0 "$pid" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+"$quillane" &
+pid=$!
+
+selector=$(wait_window 'Quillane!') || fail "no \"Quillane!\" window"
+xdotool windowfocus --sync "$selector" || fail "cannot focus the selector"
+# Typing a letter selects the first game starting with it: Klondike.
+xdotool key --clearmodifiers k
+wait_window 'Klondike' >/dev/null || fail "no \"Klondike\" window"
+
+"$wm_close" "$selector" || fail "cannot send the close request"
+for _ in $(seq 150); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "still running 15 s after the selector was closed"
+wait "$pid"
+rc=$?
+pid=
+[ "$rc" = 0 ] || fail "exit status $rc"
+
+ini=$config/Quillane/Solitaire.ini
+[ -f "$ini" ] || fail "no $ini"
+grep -qi '^\[Preferences\]' "$ini" || fail "no [Preferences] in Solitaire.ini"
+grep -qi '^\[MainWindow\]' "$ini" || fail "no [MainWindow] in Solitaire.ini"
+echo "smoke: ok"
