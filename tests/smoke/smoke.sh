@@ -16,11 +16,12 @@ export QT_QPA_PLATFORM=xcb
 
 fail() { echo "smoke: $*" >&2; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
 
-# Waits up to 15 s for a window whose title is exactly $1; prints its id.
+# Waits up to $2 tenths of a second (default 150) for a mapped window whose
+# title is exactly $1; prints its id.
 wait_window() {
     local id
-    for _ in $(seq 150); do
-        id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
+    for _ in $(seq "${2:-150}"); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
         [ -n "$id" ] && { echo "$id"; return 0; }
         kill -0 "$pid" 2>/dev/null || return 1
         sleep 0.1
@@ -32,10 +33,15 @@ wait_window() {
 pid=$!
 
 selector=$(wait_window 'Quillane!') || fail "no \"Quillane!\" window"
-xdotool windowfocus --sync "$selector" || fail "cannot focus the selector"
-# Typing a letter selects the first game starting with it: Klondike.
-xdotool key --clearmodifiers k
-wait_window 'Klondike' >/dev/null || fail "no \"Klondike\" window"
+# Typing a letter selects the first game starting with it: Klondike. A key
+# sent before the new window has taken the focus is lost, so try again.
+opened=
+for _ in 1 2 3 4 5; do
+    xdotool windowfocus --sync "$selector" || fail "cannot focus the selector"
+    xdotool key --clearmodifiers k
+    wait_window 'Klondike' 30 >/dev/null && { opened=1; break; }
+done
+[ -n "$opened" ] || fail "no \"Klondike\" window"
 
 "$wm_close" "$selector" || fail "cannot send the close request"
 for _ in $(seq 150); do
