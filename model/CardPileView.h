@@ -299,6 +299,10 @@ private:
     void BuildDragImage();
     QObject* DragOverAt(QPoint globalPos, bool& accept);
 
+    void CollectPaintState(std::vector<quintptr>& state, qreal ratio) const;
+
     std::unique_ptr<Capture> Captured; // present from a left press to its release
-    QImage Buffer;                     // off-screen picture reused between paints
+    QImage Buffer;                     // the last picture painted
+    std::vector<quintptr> PaintedState; // what it was painted from
+    std::vector<quintptr> NextState;
 };

@@ -120,48 +120,58 @@ bool TzBackground::PaintsWindow() const {
 }
 
 void TzBackground::PaintBackground(QPainter& canvas, int width, int height) const {
+    PaintPart(canvas, width, height, QRect(0, 0, width, height));
+}
+
+// Paints the table of a width x height client, skipping the bands, rings and
+// tiles that do not touch `part` (painting outside it is harmless).
+void TzBackground::PaintPart(QPainter& canvas, int width, int height, const QRect& part) const {
     const QColor plain = Target != nullptr ? Target->palette().color(Target->backgroundRole()) : QColor(Qt::black);
     switch (Back) {
     case btBitmap:
         if (Picture.isNull())
-            canvas.fillRect(0, 0, width, height, plain);
+            canvas.fillRect(part, plain);
         else
-            PaintTiles(canvas, width, height);
+            PaintTiles(canvas, width, height, part);
         break;
     case btBlend:
         if (Fill == gCenter)
-            PaintCenter(canvas, width, height);
+            PaintCenter(canvas, width, height, part);
         else
-            PaintBands(canvas, width, height);
+            PaintBands(canvas, width, height, part);
         break;
     case btSteel:
-        canvas.fillRect(0, 0, width, height, QBrush(SteelPattern()));
+        canvas.fillRect(part, QBrush(SteelPattern()));
         break;
     default:
-        canvas.fillRect(0, 0, width, height, plain);
+        canvas.fillRect(part, plain);
         break;
     }
 }
 
-void TzBackground::PaintTiles(QPainter& canvas, int width, int height) const {
+void TzBackground::PaintTiles(QPainter& canvas, int width, int height, const QRect& part) const {
     const QSizeF tile = Picture.deviceIndependentSize();
     const int w = std::max(1, static_cast<int>(tile.width()));
     const int h = std::max(1, static_cast<int>(tile.height()));
     for (int row = 0; row <= height / h; ++row)
-        for (int column = 0; column <= width / w; ++column) canvas.drawImage(column * w, row * h, Picture);
+        for (int column = 0; column <= width / w; ++column)
+            if (part.intersects(QRect(column * w, row * h, w, h))) canvas.drawImage(column * w, row * h, Picture);
 }
 
-void TzBackground::PaintBands(QPainter& canvas, int width, int height) const {
+void TzBackground::PaintBands(QPainter& canvas, int width, int height, const QRect& part) const {
     // With no bands there is no colour step to divide by: one band of Color.
     if (BandCount < 1) {
-        canvas.fillRect(0, 0, width, height, StartColor);
+        canvas.fillRect(part, StartColor);
         return;
     }
     const int extent = Fill == gHorz ? width : height;
+    const int first = Fill == gHorz ? part.left() : part.top();
+    const int last = Fill == gHorz ? part.right() : part.bottom();
     for (int i = 0; i <= BandCount; ++i) {
         const int from = MulDiv(i, extent, BandCount + 1);
         const int to = MulDiv(i + 1, extent, BandCount + 1);
-        if (to <= from) continue;
+        if (to <= from || to <= first) continue;
+        if (from > last) break;
         const QColor colour = BandColour(i, BandCount);
         if (Fill == gHorz)
             canvas.fillRect(from, 0, to - from, height, colour);
@@ -170,19 +180,20 @@ void TzBackground::PaintBands(QPainter& canvas, int width, int height) const {
     }
 }
 
-void TzBackground::PaintCenter(QPainter& canvas, int width, int height) const {
+void TzBackground::PaintCenter(QPainter& canvas, int width, int height, const QRect& part) const {
     const int steps = std::min({BandCount, width / 2, height / 2});
     // A client under 2 pixels (or no bands) leaves no step to divide by.
     if (steps < 1) {
-        canvas.fillRect(0, 0, width, height, StartColor);
+        canvas.fillRect(part, StartColor);
         return;
     }
     const int dx = std::max(1, (width / 2) / steps);
     const int dy = std::max(1, (height / 2) / steps);
     int left = 0, top = 0, right = width, bottom = height;
     // Rectangles here are (left, top) to (right, bottom), right and bottom exclusive.
-    auto fill = [&canvas](int l, int t, int r, int b, const QColor& c) {
-        if (r > l && b > t) canvas.fillRect(l, t, r - l, b - t, c);
+    auto fill = [&canvas, &part](int l, int t, int r, int b, const QColor& c) {
+        const QRect strip(l, t, r - l, b - t);
+        if (r > l && b > t && part.intersects(strip)) canvas.fillRect(strip, c);
     };
     for (int i = 0; i <= steps; ++i) {
         const QColor colour = BandColour(i, steps);
@@ -201,7 +212,9 @@ void TzBackground::PaintCenter(QPainter& canvas, int width, int height) const {
     }
 }
 
-void TzBackground::UpdateBuffer() {
+// The buffer is painted when someone reads it after a change, at the
+// window's device pixel ratio, so that views copy it without scaling.
+void TzBackground::UpdateBuffer() const {
     if (Target == nullptr) return;
     const qreal ratio = Target->devicePixelRatioF();
     const QSize client = Target->size();
@@ -212,6 +225,11 @@ void TzBackground::UpdateBuffer() {
     QPainter canvas(&Buffer);
     PaintBackground(canvas, client.width(), client.height());
     Stale = false;
+}
+
+const QImage* TzBackground::BackBuffer() const {
+    UpdateBuffer();
+    return &Buffer;
 }
 
 void TzBackground::Refresh(const QImage* backBuffer) {
@@ -226,9 +244,19 @@ bool TzBackground::eventFilter(QObject* watched, QEvent* event) {
     if (watched != Target) return false;
     switch (event->type()) {
     case QEvent::Paint: {
-        UpdateBuffer();
         QPainter canvas(Target);
-        if (PaintsWindow()) canvas.drawImage(0, 0, Buffer);
+        if (PaintsWindow()) {
+            const QRect exposed = static_cast<QPaintEvent*>(event)->rect();
+            // At one device pixel per pixel the exposed part is copied from
+            // the buffer; on a high-density screen solid bands and whole
+            // tiles drawn straight onto the window cost less than a copy.
+            if (Target->devicePixelRatioF() == 1.0) {
+                UpdateBuffer();
+                canvas.drawImage(exposed, Buffer, exposed);
+            } else {
+                PaintPart(canvas, Target->width(), Target->height(), exposed);
+            }
+        }
         if (OnPaint) OnPaint(canvas, this);
         break;
     }

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QImage>
 #include <QObject>
+#include <QRect>
 #include <cstdint>
 #include <functional>
 
@@ -49,9 +50,10 @@ public:
     // Called when the window is resized, before it is repainted.
     NotifyEvent OnResize;
 
-    // The painted table at the window's client size. The image object lives as
-    // long as this component; hand it to the pile views as BackgroundBitmap.
-    const QImage* BackBuffer() const { return &Buffer; }
+    // The painted table at the window's client size (and device pixel
+    // ratio), brought up to date when read. The image object lives as long as
+    // this component; hand it to the pile views as BackgroundBitmap.
+    const QImage* BackBuffer() const;
     QWidget* Window() const { return Target; }
     bool Hooked() const { return Target != nullptr; }
 
@@ -72,13 +74,14 @@ protected:
 
 private:
     void Changed();
-    void UpdateBuffer();
+    void UpdateBuffer() const;
     void ComputeComponents();
     QColor BandColour(int step, int steps) const;
     bool PaintsWindow() const;
-    void PaintBands(QPainter& canvas, int width, int height) const;
-    void PaintCenter(QPainter& canvas, int width, int height) const;
-    void PaintTiles(QPainter& canvas, int width, int height) const;
+    void PaintPart(QPainter& canvas, int width, int height, const QRect& part) const;
+    void PaintBands(QPainter& canvas, int width, int height, const QRect& part) const;
+    void PaintCenter(QPainter& canvas, int width, int height, const QRect& part) const;
+    void PaintTiles(QPainter& canvas, int width, int height, const QRect& part) const;
 
     gradType Fill = gVert;
     TzBackType Back = btBitmap;
@@ -89,6 +92,6 @@ private:
     int BandCount = 255;
     std::int16_t StartRed = 0, StartGreen = 0, StartBlue = 0;
     std::int16_t DeltaRed = 0, DeltaGreen = 0, DeltaBlue = 0;
-    QImage Buffer;
-    bool Stale = true; // Buffer does not show the current settings and size
+    mutable QImage Buffer;
+    mutable bool Stale = true; // Buffer does not show the current settings and size
 };

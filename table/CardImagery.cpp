@@ -1,5 +1,6 @@
 // The card pictures: class-wide image lists of faces, backs and pile symbols,
 // built once from the program's resources at the screen's resolution.
+#include "CardImagery.h"
 #include "CardPileView.h"
 #include "Resources.h"
 
@@ -20,6 +21,7 @@ constexpr int SymbolCount = 2;
 constexpr int CustomBackIndex = 3;
 
 struct Imagery {
+    int Generation = 0; // changes whenever a list is built, dropped or changed
     std::optional<TImageList> Faces;
     std::optional<TImageList> Backs;
     std::optional<TImageList> Symbols;
@@ -115,6 +117,7 @@ void LoadLists(CardSize size) {
     if (!s.Loaded) {
         s.Faces = BuildList(size, FirstFace, FaceCount);
         s.Backs = BuildList(size, FirstBack, BackCount);
+        ++s.Generation;
     }
     s.Loaded = true;
 }
@@ -158,6 +161,8 @@ QPixmap ComposeCustomBack(const QImage& picture, CardSize size, int scale) {
 
 } // namespace
 
+int CardImageryGeneration() { return Shared().Generation; }
+
 void InitCardImagery() {
     static bool installed = false;
     if (installed) return;
@@ -190,6 +195,7 @@ void TCard::FreeCardBitmaps() {
     s.Backs.reset();
     s.Symbols.reset();
     s.Loaded = false;
+    ++s.Generation;
 }
 
 TImageList* TCard::GetCardImageList() {
@@ -231,6 +237,7 @@ bool TCard::SetCustomBack(const QImage& picture, bool select) {
         backs.Add(back);
     else
         backs.Replace(CustomBackIndex, back);
+    ++Shared().Generation;
     if (select) SetBackIndex(CustomBackIndex);
     return true;
 }
@@ -254,7 +261,9 @@ int TCard::GetImageryScale() { return LoadScale(); }
 void TCardPileView::LoadPileBitmaps() {
     InitCardImagery();
     Imagery& s = Shared();
-    if (!s.Symbols) s.Symbols = BuildList(TCard::GetCardSize(), FirstSymbol, SymbolCount);
+    if (s.Symbols) return;
+    s.Symbols = BuildList(TCard::GetCardSize(), FirstSymbol, SymbolCount);
+    ++s.Generation;
 }
 
 TImageList* TCardPileView::GetPileImageList() {

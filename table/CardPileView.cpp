@@ -3,6 +3,7 @@
 
 #include "Blend.h"
 #include "CardDrag.h"
+#include "CardImagery.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -12,6 +13,7 @@
 #include <QToolTip>
 #include <QWindow>
 #include <QtMath>
+#include <bit>
 #include <cmath>
 
 // The mouse capture of one left press: from the press to the release every
@@ -143,8 +145,10 @@ TCardPileView::TCardPileView(QWidget* parent) : QWidget(parent), Pile(new TCardP
     InitCardImagery();
     LoadPileBitmaps();
     resize(TCard::GetCardWidth(), TCard::GetCardHeight());
-    // Every pixel is painted, so nothing beneath needs painting first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // The view paints every pixel, but is not declared opaque to Qt: Qt
+    // would then leave it out when the window is repainted, and a game that
+    // repaints its window (after a new card back, a new background) expects
+    // the piles with it, as they are part of the table.
 }
 
 TCardPileView::~TCardPileView() {
@@ -221,13 +225,41 @@ void TCardPileView::RenderTo(QImage& image) const {
     }
 }
 
+// Everything the picture depends on. Qt repaints a view for every exposure
+// (a drag picture passing over it, a window moved across it); when nothing
+// here changed, the last picture is copied again instead of redrawn.
+void TCardPileView::CollectPaintState(std::vector<quintptr>& state, qreal ratio) const {
+    state.clear();
+    const bool copiesTable = BackgroundMode == FS_BITMAP && BackgroundBitmap != nullptr;
+    state.insert(state.end(),
+                 {quintptr(qRound(ratio * 1000)), quintptr(width()), quintptr(height()), quintptr(BackgroundMode),
+                  quintptr(IsBordered), quintptr(State), quintptr(std::bit_cast<std::uint32_t>(XOffset)),
+                  quintptr(std::bit_cast<std::uint32_t>(YOffset)), quintptr(GetColor().rgba()),
+                  quintptr(TCard::GetBackIndex()), quintptr(CardImageryGeneration()),
+                  quintptr(TCard::GetCardSize())});
+    if (copiesTable)
+        state.insert(state.end(), {reinterpret_cast<quintptr>(BackgroundBitmap),
+                                   quintptr(BackgroundBitmap->cacheKey()), quintptr(x()), quintptr(y())});
+    state.push_back(Pile->Cards.size());
+    for (const TCard* card : Pile->Cards) {
+        state.push_back(reinterpret_cast<quintptr>(card));
+        if (card != nullptr)
+            state.push_back(quintptr(card->FaceUp) | quintptr(card->Suit) << 1 | quintptr(card->Value) << 3);
+    }
+}
+
 void TCardPileView::paintEvent(QPaintEvent* /*event*/) {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels(qCeil(width() * ratio), qCeil(height() * ratio));
     if (pixels.isEmpty()) return;
-    if (Buffer.size() != pixels) Buffer = QImage(pixels, QImage::Format_RGB32);
-    Buffer.setDevicePixelRatio(ratio);
-    RenderTo(Buffer);
+    if (BackgroundMode == FS_BITMAP && BackgroundBitmap != nullptr) TzBackground::Refresh(BackgroundBitmap);
+    CollectPaintState(NextState, ratio);
+    if (Buffer.size() != pixels || NextState != PaintedState) {
+        if (Buffer.size() != pixels) Buffer = QImage(pixels, QImage::Format_RGB32);
+        Buffer.setDevicePixelRatio(ratio);
+        RenderTo(Buffer);
+        PaintedState.swap(NextState);
+    }
     QPainter screen(this);
     screen.drawImage(0, 0, Buffer);
 }

@@ -323,6 +323,8 @@ TEST_F(DragTest, WholeDragOnEveryBackground) {
         Move(QPoint(250, 300));
         // Mid-drag the picture of the run shows over the bare table.
         QImage shot = table->grab().toImage();
+        if (qEnvironmentVariableIsSet("QUILLANE_SHOTS"))
+            shot.save(QStringLiteral("%1/drag-%2-%3.png").arg(qEnvironmentVariable("QUILLANE_SHOTS")).arg(int(c.type)).arg(int(c.fill)));
         const QRect image = TDragLayer::Find(table.get())->ImageRect();
         EXPECT_EQ(image.topLeft(), QPoint(250 - 40, 300 - 10));
         QImage top;

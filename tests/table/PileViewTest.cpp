@@ -168,3 +168,78 @@ TEST_F(PileViewTest, HintShowsAsTooltipOnlyWhenEnabled) {
     EXPECT_EQ(QToolTip::text(), QStringLiteral("24"));
     QToolTip::hideText();
 }
+
+// A view repaints from its last picture when nothing it shows has changed;
+// every change that matters must still show.
+TEST_F(PileViewTest, PictureFollowsEveryChangeThatShows) {
+    TzBackground background(&window);
+    background.SetBackType(btBlend);
+    view->resize(120, 200);
+    view->Pile->AddCard(deck.Cards[0]);
+    view->Pile->AddCard(deck.Cards[5]);
+    QImage last = Shot();
+    auto changed = [&] {
+        const QImage now = Shot();
+        const bool differs = now != last;
+        last = now;
+        return differs;
+    };
+    EXPECT_FALSE(changed());
+    deck.Cards[5]->FaceUp = true;
+    EXPECT_TRUE(changed());
+    view->YOffset = 20.0f;
+    EXPECT_TRUE(changed());
+    view->XOffset = 12.0f;
+    EXPECT_TRUE(changed());
+    TCard::SetBackIndex(1);
+    EXPECT_TRUE(changed());
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::cyan);
+    TCard::SetCustomBack(picture, true);
+    EXPECT_TRUE(changed());
+    view->IsBordered = true;
+    EXPECT_TRUE(changed());
+    view->SetColor(Qt::darkRed);
+    EXPECT_TRUE(changed());
+    view->BackgroundMode = FS_BITMAP;
+    view->BackgroundBitmap = background.BackBuffer();
+    EXPECT_TRUE(changed());
+    background.SetEndColor(Qt::yellow);
+    EXPECT_TRUE(changed());
+    view->move(60, 90);
+    EXPECT_TRUE(changed());
+    view->Pile->Cards.pop_back();
+    EXPECT_TRUE(changed());
+    view->Pile->Cards.pop_back();
+    view->State = FS_EMPTY;
+    EXPECT_TRUE(changed());
+    EXPECT_FALSE(changed());
+    deck.Cards[5]->FaceUp = false;
+    TCard::SetCardSize(FS_LARGE);
+    TCard::FreeCardBitmaps();
+    TCard::SetBackIndex(0);
+}
+
+// Pile views are part of the table: repainting the window repaints them,
+// and so does any change of the background.
+TEST_F(PileViewTest, WindowRepaintRedrawsThePiles) {
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+    } counter;
+    TzBackground background(&window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    view->installEventFilter(&counter);
+    window.update();
+    QCoreApplication::processEvents();
+    EXPECT_GT(counter.paints, 0);
+    counter.paints = 0;
+    background.SetBackType(btSteel);
+    QCoreApplication::processEvents();
+    EXPECT_GT(counter.paints, 0);
+}
