@@ -268,8 +268,8 @@ public:
     QColor GetColor() const;
     // True from the start of a drag until its end.
     bool IsDragging() const;
-    // Draws the view as one picture of its size at the given device pixel
-    // ratio; the paint event copies this picture to the screen.
+    // Draws the view into `image` (of the view's size at the image's device
+    // pixel ratio); the paint event copies this picture to the screen.
     void RenderTo(QImage& image) const;
 
 protected:
