@@ -73,3 +73,8 @@ assets:
 		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
 	fi
 	cd tools && npm ci --no-audit --no-fund && node build-assets.mjs
+
+# The monkey tests, a hundred times longer.
+.PHONY: soak
+soak: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen QUILLANE_SOAK=100 ./tests/games/test_games --gtest_filter='*Monkey*'

@@ -82,6 +82,12 @@ TCardPileView* TGameForm::PileView(const QString& name) const {
     return nullptr;
 }
 
+bool TGameForm::FaceDownAllowed(const TCardPileView* view) const {
+    for (std::size_t i = 0; i < views_.size(); ++i)
+        if (views_[i] == view) return TPileSlot::MayHoldFaceDown(slots_[i].Kind);
+    return false;
+}
+
 std::vector<TCardPileView*> TGameForm::ViewsOf(TPileSlot::Role role) const {
     std::vector<TCardPileView*> result;
     for (std::size_t i = 0; i < views_.size(); ++i)

@@ -44,6 +44,8 @@ struct TGameInfo {
 struct TPileSlot {
     enum Role { Stock, Waste, Store, Foundation, Tableau, Cell, Other };
     enum Flags : unsigned { None = 0, Bordered = 1, Draggable = 2, Hidden = 4, Hint = 8, Black = 16 };
+    // Roles that hold face-down cards in some game.
+    static bool MayHoldFaceDown(Role role) { return role == Stock || role == Tableau; }
 
     const char* Name;
     Role Kind;
@@ -86,6 +88,10 @@ public:
 
     // Recounts the score into the caption and returns it.
     int UpdateScore();
+    // The score the table shows now, without touching the caption.
+    int CurrentScore() const { return CountScore(); }
+    // Whether a face-down card may lie in `view` (stocks and columns, say).
+    bool FaceDownAllowed(const TCardPileView* view) const;
     // Applies the background preference to the window and its visible views.
     void ApplyBackground();
 

@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -27,6 +28,31 @@
 #include <QToolButton>
 
 namespace {
+// The help button's glyph: a white question mark on a blue disc, drawn at
+// the screen's resolution so it stays crisp.
+QIcon HelpGlyph() {
+    QIcon icon;
+    for (int scale = 1; scale <= 2; ++scale) {
+        QPixmap pixmap(19 * scale, 19 * scale);
+        pixmap.setDevicePixelRatio(scale);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(20, 50, 120), 1));
+        painter.setBrush(QColor(40, 90, 190));
+        painter.drawEllipse(QRectF(0.5, 0.5, 18, 18));
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(14);
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(QRectF(0, 0, 19, 19), Qt::AlignCenter, QStringLiteral("?"));
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 TSolitaireForm* theForm = nullptr;
 
 const QString kTitle = QStringLiteral("Quillane!");
@@ -165,7 +191,8 @@ void TSolitaireForm::BuildForm() {
     HelpButton->setObjectName(QStringLiteral("HelpButton"));
     HelpButton->setGeometry(300, 80, 25, 25);
     HelpButton->setAutoRaise(true);
-    HelpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    HelpButton->setIcon(HelpGlyph());
+    HelpButton->setIconSize(QSize(19, 19));
     HelpButton->setToolTip(QStringLiteral("Help..."));
     HelpButton->setFocusPolicy(Qt::NoFocus);
     connect(HelpButton, &QToolButton::clicked, this, &TSolitaireForm::HelpButtonClick);
@@ -185,6 +212,18 @@ void TSolitaireForm::BuildForm() {
     StartPanel->setObjectName(QStringLiteral("StartPanel"));
     StartPanel->setGeometry(72, 72, 185, 41);
     StartPanel->setAutoFillBackground(true);
+    // A word of welcome on the start picture until the first game is chosen.
+    auto* invitation = new QLabel(QStringLiteral("Choose a game from the list"), StartPanel);
+    invitation->setObjectName(QStringLiteral("StartLabel"));
+    invitation->setGeometry(0, 0, 185, 41);
+    invitation->setAlignment(Qt::AlignCenter);
+    QFont invitationFont(QStringLiteral("Arial"));
+    invitationFont.setPixelSize(12);
+    invitationFont.setBold(true);
+    invitation->setFont(invitationFont);
+    QPalette invitationPal = invitation->palette();
+    invitationPal.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    invitation->setPalette(invitationPal);
 
     TrayPopupMenu = new QMenu(this);
     TrayPopupMenu->setObjectName(QStringLiteral("TrayPopupMenu"));

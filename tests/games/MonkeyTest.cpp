@@ -1,0 +1,202 @@
+// Monkey play: seeded sequences of real input on every game window, checking
+// after each step that no card is lost, doubled or wrongly turned, and that
+// the caption shows the score. QUILLANE_SOAK=<n> multiplies the run length.
+#include "GameFactory.h"
+#include "GameTestSupport.h"
+
+#include <QAction>
+#include <QRandomGenerator>
+#include <memory>
+
+using namespace GameTest;
+
+namespace {
+
+// Releases outside the window are part of the game; QTest warns about each.
+QtMessageHandler previousHandler = nullptr;
+void QuietOutsideEvents(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains(QLatin1String("occurs outside target window"))) return;
+    previousHandler(type, context, message);
+}
+
+int SoakFactor() {
+    const int n = qEnvironmentVariableIntValue("QUILLANE_SOAK");
+    return n > 0 ? n : 1;
+}
+
+class Monkey {
+public:
+    Monkey(TGameForm* form, TFakeDialogs& dialogs, quint32 seed) : form_(form), dialogs_(dialogs), rng_(seed), drive_(form) {}
+
+    // One random action; false when a check failed (the log says why).
+    bool Step() {
+        const int action = int(rng_.bounded(16));
+        TCardPileView* from = RandomView();
+        TCardPileView* to = RandomView();
+        switch (action) {
+        case 0: case 1: case 2: case 3:
+            Log(QStringLiteral("drag %1 #%2 -> %3").arg(from->objectName()).arg(last_).arg(to->objectName()));
+            return Drag(from, OnCard(to), false);
+        case 4:
+            Log(QStringLiteral("drag %1 #%2 -> outside").arg(from->objectName()).arg(last_));
+            return Drag(from, QPoint(-40, form_->height() + 40), false);
+        case 5:
+            Log(QStringLiteral("drag %1 #%2, Escape").arg(from->objectName()).arg(last_));
+            return Drag(from, OnCard(to), true);
+        case 6:
+            Log(QStringLiteral("double-click %1").arg(from->objectName()));
+            drive_.DoubleClick(OnCard(from));
+            break;
+        case 7:
+            Log(QStringLiteral("shift/ctrl-click %1").arg(from->objectName()));
+            drive_.Click(OnCard(from), rng_.bounded(2) ? Qt::ShiftModifier : Qt::ControlModifier);
+            break;
+        case 8:
+            Log(QStringLiteral("middle click %1").arg(from->objectName()));
+            drive_.Click(OnCard(from), {}, Qt::MiddleButton);
+            break;
+        case 9:
+            Log(QStringLiteral("click %1").arg(from->objectName()));
+            drive_.Click(OnCard(from));
+            break;
+        case 10:
+            Log(QStringLiteral("Space"));
+            drive_.Key(Qt::Key_Space);
+            break;
+        case 11: case 12:
+            Log(QStringLiteral("Ctrl+Z"));
+            drive_.Key(Qt::Key_Z, Qt::ControlModifier);
+            break;
+        case 13:
+            Log(QStringLiteral("Ctrl+A"));
+            drive_.Key(Qt::Key_A, Qt::ControlModifier);
+            break;
+        case 14: {
+            const bool ok = rng_.bounded(2);
+            const bool restart = rng_.bounded(2);
+            Log(QStringLiteral("%1, answer %2").arg(restart ? "Restart" : "New Game", ok ? "OK" : "Cancel"));
+            dialogs_.ConfirmAnswers = {ok};
+            (restart ? form_->Restart1 : form_->NewGame1)->trigger();
+            dialogs_.ConfirmAnswers.clear();
+            break;
+        }
+        default: {
+            const int background = int(rng_.bounded(3));
+            const int back = int(rng_.bounded(3));
+            Log(QStringLiteral("preferences: background %1, back %2").arg(background).arg(back));
+            dialogs_.OnPreferences = [background, back] {
+                Preferences().BackgroundIndex = background;
+                Preferences().GradientIndex = background & 1;
+                TCard::SetBackIndex(back);
+            };
+            form_->Preferences1->trigger();
+            break;
+        }
+        }
+        return Check();
+    }
+
+    QString History() const { return log_.join(QLatin1Char('\n')); }
+    const QString& Failure() const { return failure_; }
+
+private:
+    TCardPileView* RandomView() {
+        std::vector<TCardPileView*> visible;
+        for (TCardPileView* v : form_->PileViews())
+            if (v->isVisible()) visible.push_back(v);
+        TCardPileView* view = visible[rng_.bounded(int(visible.size()))];
+        last_ = view->Pile->Cards.empty() ? 0 : int(rng_.bounded(int(view->Pile->Cards.size())));
+        return view;
+    }
+
+    bool Drag(TCardPileView* from, QPoint to, bool escape) {
+        const QPoint start = OnCard(from, last_);
+        drive_.Press(start);
+        drive_.Move(start + QPoint(5, 6));
+        if (!Check()) return false;
+        drive_.Move((start + to) / 2);
+        if (escape) drive_.Key(Qt::Key_Escape);
+        drive_.Move(to);
+        drive_.Release(to);
+        return Check();
+    }
+
+    void Log(const QString& line) { log_ << line; }
+
+    bool Check() {
+        // Mid-drag the lifted cards sit in the source's drag pile.
+        std::map<const TCard*, int> seen;
+        for (const TCardPileView* view : form_->PileViews()) {
+            for (const TCard* card : view->Pile->Cards) {
+                ++seen[card];
+                if (!card->FaceUp && !form_->FaceDownAllowed(view))
+                    return Fail(QStringLiteral("a face-down card in %1").arg(view->objectName()));
+            }
+            if (view->IsDragging())
+                for (const TCard* card : view->DragPile->Cards) ++seen[card];
+        }
+        const int total = form_->Info().TotalCards;
+        if (int(form_->SavedDeck.Cards.size()) != total) return Fail(QStringLiteral("the deck lost cards"));
+        for (const TCard* card : form_->SavedDeck.Cards)
+            if (seen[card] != 1) return Fail(QStringLiteral("a card lies in %1 places").arg(seen[card]));
+        if (int(seen.size()) != total) return Fail(QStringLiteral("a card from elsewhere is on the table"));
+        const int score = form_->CurrentScore();
+        const QString caption = score <= 0 ? form_->Info().Name
+                                           : form_->Info().Name + QStringLiteral("   Score: %1").arg(score);
+        if (form_->windowTitle() != caption) return Fail(QStringLiteral("caption \"%1\"").arg(form_->windowTitle()));
+        return true;
+    }
+
+    bool Fail(const QString& why) {
+        failure_ = why;
+        return false;
+    }
+
+    TGameForm* form_;
+    TFakeDialogs& dialogs_;
+    QRandomGenerator rng_;
+    Driver drive_;
+    QStringList log_;
+    QString failure_;
+    int last_ = 0;
+};
+
+class MonkeyTest : public ::testing::TestWithParam<QString> {};
+
+} // namespace
+
+TEST_P(MonkeyTest, RandomInputNeverLosesACard) {
+    const QString className = GetParam();
+    previousHandler = qInstallMessageHandler(QuietOutsideEvents);
+    const int runs = 3 * SoakFactor();
+    for (int run = 0; run < runs; ++run) {
+        ResetSettings();
+        TFakeDialogs dialogs;
+        const quint32 seed = 1000u + quint32(run) * 7919u + quint32(qHash(className) % 1000u);
+        SeedRandom(seed);
+        TCard::SetCardSize(className.startsWith(QLatin1String("Ts")) ? FS_SMALL : FS_LARGE);
+        QPointer<TGameForm> form = CreateGameForm(className);
+        ASSERT_NE(form, nullptr);
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+        Monkey monkey(form, dialogs, seed);
+        for (int step = 0; step < 400; ++step) {
+            if (!monkey.Step()) {
+                ADD_FAILURE() << className.toStdString() << " seed " << seed << " step " << step << ": "
+                              << monkey.Failure().toStdString() << "\nevents:\n"
+                              << monkey.History().toStdString();
+                break;
+            }
+        }
+        form->GameWon = true;
+        form->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        delete form.data();
+    }
+    TCard::SetCardSize(FS_LARGE);
+    TCard::SetBackIndex(0);
+    qInstallMessageHandler(previousHandler);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWindow, MonkeyTest, ::testing::ValuesIn(GameFormClasses()),
+                         [](const auto& info) { return info.param.toStdString(); });
