@@ -29,6 +29,31 @@ const QColor kTableGreen(0, 64, 0);
 
 TGameForm* GameFormReference(const QString& className) { return References().value(className, nullptr); }
 
+TPlaces PlaceRow(int count, int left, int step, int top, int width, int height, float yOffset) {
+    TPlaces places;
+    for (int i = 0; i < count; ++i) places.push_back({left + step * i, top, width, height, yOffset});
+    return places;
+}
+
+TPlaces operator+(TPlaces a, const TPlaces& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+TLayout SmallCardLayout(const TLayout& large, const TPlaces& places) {
+    Q_ASSERT(places.size() == large.size());
+    TLayout small = large;
+    for (std::size_t i = 0; i < small.size() && i < places.size(); ++i) {
+        const TSlotPlace& p = places[i];
+        small[i].Left = p.Left;
+        small[i].Top = p.Top;
+        small[i].Width = p.Width;
+        small[i].Height = p.Height;
+        if (p.YOffset >= 0.0f) small[i].YOffset = p.YOffset;
+    }
+    return small;
+}
+
 TGameForm::TGameForm(const TGameInfo& info, const TLayout& layout, QWidget* parent)
     : QWidget(parent, Qt::Window), info_(info) {
     setObjectName(info.ClassName);
@@ -61,7 +86,7 @@ void TGameForm::CreatePileViews(const TLayout& layout) {
     InitCardImagery();
     for (const TPileSlot& slot : layout) {
         auto* view = new TCardPileView(this);
-        view->setObjectName(QLatin1String(slot.Name));
+        view->setObjectName(slot.Name);
         view->setGeometry(slot.Left, slot.Top, slot.Width, slot.Height);
         view->XOffset = slot.XOffset;
         view->YOffset = slot.YOffset;

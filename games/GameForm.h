@@ -47,7 +47,7 @@ struct TPileSlot {
     // Roles that hold face-down cards in some game.
     static bool MayHoldFaceDown(Role role) { return role == Stock || role == Tableau; }
 
-    const char* Name;
+    QString Name;
     Role Kind;
     int Left, Top, Width, Height;
     float XOffset = 0.0f;
@@ -56,6 +56,24 @@ struct TPileSlot {
     PileBitmap State = FS_BLANK;
 };
 using TLayout = std::vector<TPileSlot>;
+
+// Where a pile view of a small-card layout sits; a negative YOffset keeps the
+// large layout's offset.
+struct TSlotPlace {
+    int Left, Top, Width, Height;
+    float YOffset = -1.0f;
+};
+using TPlaces = std::vector<TSlotPlace>;
+
+// "FoundationPile3" and the like: a view name with its number (from 1).
+inline QString Numbered(const char* stem, int number) { return QLatin1String(stem) + QString::number(number); }
+
+// `count` views of one size in a row, `step` pixels apart.
+TPlaces PlaceRow(int count, int left, int step, int top, int width, int height, float yOffset = -1.0f);
+TPlaces operator+(TPlaces a, const TPlaces& b);
+// The small-card variant of a layout: the same views, in the same order, at
+// the given places.
+TLayout SmallCardLayout(const TLayout& large, const TPlaces& places);
 
 class TGameForm : public QWidget {
     Q_OBJECT

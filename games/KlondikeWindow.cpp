@@ -35,17 +35,16 @@ const TGameInfo& TKlondikeForm::LargeInfo() {
 const TLayout& TKlondikeForm::LargeLayout() {
     static const TLayout layout = [] {
         TLayout l = {
-            {"DeckPileView", S::Stock, 8, 8, 121, 129, 1.0f, 0.2f, S::Hint, FS_RECYCLE},
-            {"DiscardPileView", S::Waste, 144, 8, 137, 129, 20.0f, 2.0f, S::Draggable},
+            {QStringLiteral("DeckPileView"), S::Stock, 8, 8, 121, 129, 1.0f, 0.2f, S::Hint, FS_RECYCLE},
+            {QStringLiteral("DiscardPileView"), S::Waste, 144, 8, 137, 129, 20.0f, 2.0f, S::Draggable},
         };
         for (int i = 0; i < 4; ++i)
-            l.push_back({i == 0 ? "FoundationPile1" : i == 1 ? "FoundationPile2" : i == 2 ? "FoundationPile3" : "FoundationPile4",
-                         S::Foundation, 296 + 96 * i, 8, 80, 125, 0.0f, 0.0f, S::Bordered});
-        static const char* columns[] = {"TableauPileView1", "TableauPileView2", "TableauPileView3", "TableauPileView4",
-                                        "TableauPileView5", "TableauPileView6", "TableauPileView7"};
+            l.push_back({Numbered("FoundationPile", i + 1), S::Foundation, 296 + 96 * i, 8, 80, 125, 0.0f, 0.0f,
+                         S::Bordered});
         for (int i = 0; i < 7; ++i)
-            l.push_back({columns[i], S::Tableau, 8 + 96 * i, 152, 80, 337, 0.0f, 20.0f, S::Draggable});
-        l.push_back({"RecyclePileView", S::Store, 640, 112, 25, 25, 0.0f, 0.0f, S::Hidden | S::Black});
+            l.push_back({Numbered("TableauPileView", i + 1), S::Tableau, 8 + 96 * i, 152, 80, 337, 0.0f, 20.0f,
+                         S::Draggable});
+        l.push_back({QStringLiteral("RecyclePileView"), S::Store, 640, 112, 25, 25, 0.0f, 0.0f, S::Hidden | S::Black});
         return l;
     }();
     return layout;
@@ -502,27 +501,10 @@ const TGameInfo& TsKlondikeForm::SmallInfo() {
 }
 
 const TLayout& TsKlondikeForm::SmallLayout() {
-    static const TLayout layout = [] {
-        TLayout l = TKlondikeForm::LargeLayout();
-        int foundation = 0, column = 0;
-        for (TPileSlot& s : l) {
-            switch (s.Kind) {
-            case S::Stock: s.Width = 96; s.Height = 101; break;
-            case S::Waste: s.Left = 120; s.Width = 107; s.Height = 101; break;
-            case S::Foundation: s.Left = 248 + 64 * foundation++; s.Width = 61; s.Height = 95; break;
-            case S::Tableau:
-                s.Left = 8 + 72 * column++;
-                s.Top = 120;
-                s.Width = 61;
-                s.Height = 270;
-                s.YOffset = 16.0f;
-                break;
-            case S::Store: s.Left = 464; s.Top = 104; break;
-            default: break;
-            }
-        }
-        return l;
-    }();
+    static const TLayout layout = SmallCardLayout(
+        TKlondikeForm::LargeLayout(),
+        TPlaces{{8, 8, 96, 101}, {120, 8, 107, 101}} + PlaceRow(4, 248, 64, 8, 61, 95) +
+            PlaceRow(7, 8, 72, 120, 61, 270, 16.0f) + TPlaces{{464, 104, 25, 25}});
     return layout;
 }
 
