@@ -13,7 +13,7 @@ PACKAGES := cmake ninja-build ccache g++ pkg-config \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core
 
-.PHONY: all deps configure build test run bench test-asan clean
+.PHONY: all deps configure build test run bench test-asan asan-core clean
 
 all: build
 
@@ -36,23 +36,46 @@ configure: $(BUILD)/build.ninja
 build: deps configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-test: build
+# Sanitizer runs: leaks in system libraries are listed in tests/lsan.supp.
+SAN_ENV := QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1
+# The model, settings, table and game tests run under the sanitizers in every `make test`.
+SAN_CORE := test_model test_undo test_profile test_table test_games
+
+test: build asan-core
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_BUILD) && $(SAN_ENV) ctest --output-on-failure -j $(JOBS) \
+		-R '^($(shell echo $(SAN_CORE) | tr ' ' '|'))$$'
+
+$(ASAN_BUILD)/build.ninja:
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLANE_SANITIZE=ON
+
+asan-core: deps $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target $(SAN_CORE)
 
 run: build
 	@if [ -x $(BUILD)/quillane ]; then $(BUILD)/quillane; \
 	else echo "The game selector is not built yet: only the libraries and tests exist so far."; fi
 
+# Only the benchmarks need these: the start-up timer watches X for drawing.
+BENCH_PACKAGES := libxdamage-dev
+
 bench: deps
+	@missing=""; for p in $(BENCH_PACKAGES); do \
+		dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+		echo "Installing:$$missing"; \
+		$(SUDO) apt-get update && \
+		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	fi
 	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLANE_BENCH=ON -DQUILLANE_TESTS=OFF
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
-	@if [ -x bench/run-bench.sh ]; then bench/run-bench.sh $(BENCH_BUILD); \
-	else echo "No benchmarks yet."; fi
+	bench/run-bench.sh $(BENCH_BUILD)
 
-test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLANE_SANITIZE=ON
+test-asan: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_BUILD) && $(SAN_ENV) ctest --output-on-failure -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
@@ -78,3 +101,23 @@ assets:
 .PHONY: soak
 soak: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen QUILLANE_SOAK=100 ./tests/games/test_games --gtest_filter='*Monkey*'
+
+# libFuzzer targets built with clang in their own folder, each run for
+# FUZZ_SECONDS from its seed corpus; fails when one finds a crash.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+
+.PHONY: fuzz
+fuzz: deps
+	@missing=""; for p in $(FUZZ_PACKAGES); do \
+		dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+		echo "Installing:$$missing"; \
+		$(SUDO) apt-get update && \
+		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	fi
+	CC=clang CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	fuzz/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)

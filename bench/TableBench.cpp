@@ -1,13 +1,17 @@
 // Timings of the table presentation: loading the card pictures, painting a
-// whole Klondike table, one step of a drag, painting a large gradient. The
+// whole Klondike table, one step of a drag, painting a large gradient; with
+// references (plain decoding, a plain window) beside the first two. The
 // screen's scale comes from the environment (QT_SCALE_FACTOR=2 for 2x art);
 // every benchmark name carries it.
 #include "Blend.h"
 #include "CardDrag.h"
 #include "CardPileView.h"
+#include "Resources.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QTest>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <memory>
@@ -118,16 +122,30 @@ std::string Named(const char* name) {
     return text;
 }
 
-void LoadImageLists(benchmark::State& state) {
+// Loading the faces, backs and pile symbols of one card size.
+void LoadImageLists(benchmark::State& state, CardSize size) {
+    TCard::SetCardSize(size);
     for (auto _ : state) {
         TCard::FreeCardBitmaps();
-        TCard::LoadCardBitmaps();
+        if (size == FS_SMALL)
+            TCard::LoadSmallCardBitmaps();
+        else
+            TCard::LoadCardBitmaps();
         TCardPileView::LoadPileBitmaps();
-        TCard::FreeCardBitmaps();
-        TCard::LoadSmallCardBitmaps();
-        TCard::FreeCardBitmaps();
     }
-    TCard::LoadCardBitmaps();
+    TCard::SetCardSize(FS_LARGE);
+}
+
+// The reference: decoding the same pictures into plain images, nothing else.
+void DecodePictures(benchmark::State& state, CardSize size) {
+    const int scale = qRound(qApp->devicePixelRatio());
+    for (auto _ : state) {
+        for (int number = 100; number < 158; ++number) {
+            const QString name = (size == FS_SMALL ? QStringLiteral("sFSCARD%1") : QStringLiteral("FSCARD%1")).arg(number);
+            QImage image = ResourceImage(name, scale);
+            benchmark::DoNotOptimize(image);
+        }
+    }
 }
 
 void PaintTable(benchmark::State& state) {
@@ -164,6 +182,33 @@ void DragStep(benchmark::State& state) {
     QTest::mouseRelease(window, Qt::LeftButton, {}, path[0]);
 }
 
+// The reference for a drag step: a plain window repainting the same two
+// rectangles (the old and new place of a 12-card picture) on each move.
+void PlainDragStep(benchmark::State& state) {
+    class Plain : public QWidget {
+    protected:
+        void paintEvent(QPaintEvent*) override {
+            QPainter painter(this);
+            painter.fillRect(rect(), QColor(0, 128, 0));
+            painter.setBrush(Qt::white);
+            for (int column = 0; column < 7; ++column)
+                for (int row = 0; row <= column; ++row) painter.drawRect(8 + 96 * column, 152 + 20 * row, 80, 125);
+        }
+    } window;
+    window.resize(672, 491);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) state.SkipWithError("window not exposed");
+    const QPoint path[] = {{250, 60}, {262, 70}, {300, 90}, {330, 100}, {300, 90}, {262, 70}};
+    const QSize picture(80, 125 + 11 * 20);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const QRect from(path[i % std::size(path)], picture);
+        const QRect to(path[(i + 1) % std::size(path)], picture);
+        ++i;
+        window.repaint(QRegion(from) + QRegion(to));
+    }
+}
+
 void GradientPaint(benchmark::State& state) {
     QWidget window;
     window.resize(1280, 1024);
@@ -180,17 +225,27 @@ void GradientPaint(benchmark::State& state) {
     }
 }
 
+// The minimum and maximum of the repetitions besides the median.
+benchmark::internal::Benchmark* Spread(benchmark::internal::Benchmark* b) {
+    return b->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); })
+        ->ComputeStatistics("max", [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); })
+        ->Unit(benchmark::kMillisecond);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     InitCardImagery();
-    benchmark::RegisterBenchmark(Named("LoadBothImageListSizes").c_str(), LoadImageLists)
-        ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark(Named("PaintKlondikeTable").c_str(), PaintTable)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark(Named("DragStep12Cards").c_str(), DragStep)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark(Named("Gradient1280x1024x255").c_str(), GradientPaint)->Unit(benchmark::kMillisecond);
+    Spread(benchmark::RegisterBenchmark(Named("LoadLargeImageLists").c_str(), LoadImageLists, FS_LARGE));
+    Spread(benchmark::RegisterBenchmark(Named("DecodeLargePictures").c_str(), DecodePictures, FS_LARGE));
+    Spread(benchmark::RegisterBenchmark(Named("LoadSmallImageLists").c_str(), LoadImageLists, FS_SMALL));
+    Spread(benchmark::RegisterBenchmark(Named("DecodeSmallPictures").c_str(), DecodePictures, FS_SMALL));
+    Spread(benchmark::RegisterBenchmark(Named("PaintKlondikeTable").c_str(), PaintTable));
+    Spread(benchmark::RegisterBenchmark(Named("DragStep12Cards").c_str(), DragStep));
+    Spread(benchmark::RegisterBenchmark(Named("PlainDragStep").c_str(), PlainDragStep));
+    Spread(benchmark::RegisterBenchmark(Named("Gradient1280x1024x255").c_str(), GradientPaint));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,23 +1,141 @@
 #!/bin/sh
-# Runs the benchmarks of BUILD_DIR at 1x and at 2x screen scale and prints
-# the median of each.
+# Runs every benchmark of BUILD_DIR and prints one table: the median, minimum
+# and maximum of each measurement beside a reference measured in the same run.
+#   run-bench.sh [BUILD_DIR]
+# Start-up and memory run the real programs on one private Xvfb server; the
+# rest runs in-process on Qt's offscreen platform.
 set -eu
 build=${1:-build-bench}
-bin="$build/bench/quillane_bench_table"
-if [ ! -x "$bin" ]; then
-	echo "No benchmark binary at $bin; build with -DQUILLANE_BENCH=ON first." >&2
-	exit 1
-fi
-export QT_QPA_PLATFORM=offscreen
-out=$(mktemp)
-trap 'rm -f "$out"' EXIT
-for scale in 1 2; do
-	QT_SCALE_FACTOR=$scale "$bin" --benchmark_repetitions=9 --benchmark_report_aggregates_only=true \
-		--benchmark_format=console 2>/dev/null | grep '_median' >>"$out" || true
+bench="$build/bench"
+for bin in "$build/quillane" "$bench/first_paint" "$bench/trivial_qt" "$bench/quillane_bench_memory" \
+	"$bench/quillane_bench_games" "$bench/quillane_bench_table"; do
+	if [ ! -x "$bin" ]; then
+		echo "No $bin; build with -DQUILLANE_BENCH=ON first." >&2
+		exit 1
+	fi
 done
+runs=${BENCH_RUNS:-10}
+
+work=$(mktemp -d)
+xvfb=
+cleanup() {
+	[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+	rm -rf "$work"
+}
+trap cleanup EXIT INT TERM
+
+# --- One X server for every start-up run --------------------------------
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(cat "$work/display")"
+export SDL_AUDIODRIVER=dummy
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+
+# start TITLE PROGRAM OUT: one start with a fresh settings folder; appends
+# "<ms mapped> <ms painted> <peak KiB>" to OUT.
+start() {
+	config=$(mktemp -d -p "$work")
+	XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=xcb "$bench/first_paint" --settle 200 "$1" "$2" >>"$3"
+	rm -rf "$config"
+}
+echo "Start-up: $runs runs of each program (after one unmeasured run each)..." >&2
+start 'Quillane!' "$build/quillane" "$work/discard"
+start 'Trivial Qt' "$bench/trivial_qt" "$work/discard"
+for _ in $(seq "$runs"); do
+	start 'Quillane!' "$build/quillane" "$work/start.quillane"
+	start 'Trivial Qt' "$bench/trivial_qt" "$work/start.trivial"
+done
+
+echo "Memory: Double Klondike and 50 moves, 3 runs..." >&2
+for _ in 1 2 3; do
+	config=$(mktemp -d -p "$work")
+	XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=xcb "$bench/quillane_bench_memory" >>"$work/memory" 2>/dev/null
+	rm -rf "$config"
+done
+kill "$xvfb" 2>/dev/null || true
+xvfb=
+
+# --- In-process benchmarks ----------------------------------------------
+export QT_QPA_PLATFORM=offscreen
+gbench() { # BINARY SCALE: CSV lines "name,iterations,real,cpu,unit..."
+	QT_SCALE_FACTOR=$2 "$1" --benchmark_min_time=0.1 --benchmark_repetitions=9 \
+		--benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null | grep '^"' || true
+}
+echo "Game windows..." >&2
+gbench "$bench/quillane_bench_games" 1 >"$work/csv"
+echo "Table, at 1x and 2x screen scale..." >&2
+gbench "$bench/quillane_bench_table" 1 >>"$work/csv"
+gbench "$bench/quillane_bench_table" 2 >>"$work/csv"
+
+# Every measurement as "key median min max" (milliseconds or MiB).
+{
+	awk -F, '{
+		name = $1; gsub(/"/, "", name)
+		stat = name; sub(/.*_/, "", stat); sub(/_[a-z]+$/, "", name)
+		sub(/\/.*/, "", name)
+		if (stat == "median" || stat == "min" || stat == "max") v[name, stat] = $3; names[name] = 1
+	} END { for (n in names) if ((n, "median") in v) print n, v[n, "median"], v[n, "min"], v[n, "max"] }' "$work/csv"
+	stats() { # KEY COLUMN FILE [DIVISOR]
+		sort -n -k"$2" "$3" | awk -v key="$1" -v c="$2" -v d="${4:-1}" \
+			'{ x[NR] = $c / d } END { if (NR) printf "%s %g %g %g\n", key, (NR % 2 ? x[(NR + 1) / 2] : (x[NR / 2] + x[NR / 2 + 1]) / 2), x[1], x[NR] }'
+	}
+	stats StartMapped 1 "$work/start.quillane"
+	stats StartPainted 2 "$work/start.quillane"
+	stats TrivialMapped 1 "$work/start.trivial"
+	stats TrivialPainted 2 "$work/start.trivial"
+	stats SelectorPeak 3 "$work/start.quillane" 1024
+	stats TrivialPeak 3 "$work/start.trivial" 1024
+	[ -s "$work/memory" ] && stats SessionPeak 1 "$work/memory" 1024
+} >"$work/all"
+
+# row LABEL KEY REFLABEL REFKEY UNIT
+row() {
+	awk -v label="$1" -v key="$2" -v reflabel="$3" -v ref="$4" -v unit="$5" '
+		$1 == key { m = $2; lo = $3; hi = $4; have = 1 }
+		$1 == ref { r = $2; rl = $3; rh = $4; haveRef = 1 }
+		END {
+			if (!have) { printf "%-44s %s\n", label, "(not measured)"; exit }
+			if (haveRef && r > 0)
+				printf "%-44s %9.3f %9.3f %9.3f  %-26s %9.3f %7.2fx\n", label " (" unit ")", m, lo, hi, reflabel, r, m / r
+			else
+				printf "%-44s %9.3f %9.3f %9.3f\n", label " (" unit ")", m, lo, hi
+		}' "$work/all"
+}
+
 echo
-echo "Median of 9 runs, in milliseconds (wall clock and processor time)"
-printf '%-34s %10s %10s\n' "benchmark" "wall" "cpu"
-awk '{ name = $1; sub(/_median$/, "", name); printf "%-34s %10.3f %10.3f\n", name, $2, $4 }' "$out"
+echo "Quillane benchmarks on $(nproc) x $(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //'), $(date -u +%Y-%m-%d)"
+printf '%-44s %9s %9s %9s  %-26s %9s %8s\n' "measurement" "median" "min" "max" "reference" "ref med" "ratio"
+row "Cold start: window mapped" StartMapped "trivial Qt program" TrivialMapped ms
+row "Cold start: first paint" StartPainted "trivial Qt program" TrivialPainted ms
+for game in Klondike:Klondike DblKlondike:"Double Klondike"; do
+	key=${game%%:*}
+	name=${game#*:}
+	for size in Large Small; do
+		case $key$size in
+		KlondikeLarge) plain=672x491 form=TKlondikeForm ;;
+		KlondikeSmall) plain=510x392 form=TsKlondikeForm ;;
+		DblKlondikeLarge) plain=986x582 form=TDblKlondikeForm ;;
+		DblKlondikeSmall) plain=756x489 form=TsDblKlondikeForm ;;
+		esac
+		lsize=$(echo "$size" | tr 'LS' 'ls')
+		row "Open $name, $lsize, first" "OpenFirst$key$size" "plain window $plain" "OpenPlain$plain" ms
+		row "Open $name, $lsize, again" "OpenAgain$key$size" "plain window $plain" "OpenPlain$plain" ms
+		row "Paint $name table, $lsize" "Paint$form" "plain window $plain" "PaintPlain$plain" ms
+	done
+done
+for scale in 1 2; do
+	row "Paint Klondike table @${scale}x" "PaintKlondikeTable@${scale}x" "" "" ms
+	row "Drag step, 12 cards @${scale}x" "DragStep12Cards@${scale}x" "plain 2-rect repaint" "PlainDragStep@${scale}x" ms
+	row "Load large card pictures @${scale}x" "LoadLargeImageLists@${scale}x" "PNG decoding only" "DecodeLargePictures@${scale}x" ms
+	row "Load small card pictures @${scale}x" "LoadSmallImageLists@${scale}x" "PNG decoding only" "DecodeSmallPictures@${scale}x" ms
+	row "Gradient 1280x1024 @${scale}x" "Gradient1280x1024x255@${scale}x" "" "" ms
+done
+row "Peak memory: selector shown" SelectorPeak "trivial Qt program" TrivialPeak MiB
+row "Peak memory: Dbl Klondike, 50 moves" SessionPeak "trivial Qt program" TrivialPeak MiB
 echo
-echo "Targets: full table paint < 2 ms, drag step < 1 ms, gradient paint < 3 ms."
+echo "Targets: cold start (first paint) within 1.5x the trivial program; opening a game < 40 ms;"
+echo "full table paint < 2 ms; drag step < 1 ms; peak memory < 40 MiB."
+echo "Start-up and memory: real processes under Xvfb, $runs runs (memory: 3); the rest in-process, offscreen."
