@@ -71,14 +71,14 @@ const TSdlSoundBackend::Sound* TSdlSoundBackend::Decode(const QString& name) {
     const QByteArray wave = source_(name);
     if (wave.isEmpty()) return nullptr;
 
-    SDL_AudioSpec spec;
+    SDL_AudioSpec waveFormat;
     Uint8* buffer = nullptr;
     Uint32 length = 0;
     SDL_RWops* rw = SDL_RWFromConstMem(wave.constData(), int(wave.size()));
-    if (!rw || !SDL_LoadWAV_RW(rw, 1, &spec, &buffer, &length)) return nullptr;
+    if (!rw || !SDL_LoadWAV_RW(rw, 1, &waveFormat, &buffer, &length)) return nullptr;
 
     SDL_AudioCVT cvt;
-    const int built = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, format_,
+    const int built = SDL_BuildAudioCVT(&cvt, waveFormat.format, waveFormat.channels, waveFormat.freq, format_,
                                         Uint8(channels_), frequency_);
     if (built < 0) {
         SDL_FreeWAV(buffer);
