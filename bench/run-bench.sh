@@ -91,25 +91,29 @@ gbench "$bench/quillane_bench_table" 2 >>"$work/csv"
 	[ -s "$work/memory" ] && stats SessionPeak 1 "$work/memory" 1024
 } >"$work/all"
 
-# row LABEL KEY REFLABEL REFKEY UNIT
+# row LABEL KEY REFLABEL REFKEY UNIT [TARGET]: TARGET "<N" bounds the
+# median, "xN" bounds its ratio to the reference.
 row() {
-	awk -v label="$1" -v key="$2" -v reflabel="$3" -v ref="$4" -v unit="$5" '
+	awk -v label="$1" -v key="$2" -v reflabel="$3" -v ref="$4" -v unit="$5" -v target="${6:-}" '
 		$1 == key { m = $2; lo = $3; hi = $4; have = 1 }
-		$1 == ref { r = $2; rl = $3; rh = $4; haveRef = 1 }
+		$1 == ref { r = $2; haveRef = 1 }
 		END {
 			if (!have) { printf "%-44s %s\n", label, "(not measured)"; exit }
+			verdict = ""
+			if (target ~ /^</) verdict = (m < substr(target, 2) + 0 ? "met" : "MISSED") " (" target ")"
+			if (target ~ /^x/ && haveRef && r > 0) verdict = (m / r <= substr(target, 2) + 0 ? "met" : "MISSED") " (<=" target ")"
 			if (haveRef && r > 0)
-				printf "%-44s %9.3f %9.3f %9.3f  %-26s %9.3f %7.2fx\n", label " (" unit ")", m, lo, hi, reflabel, r, m / r
+				printf "%-44s %9.3f %9.3f %9.3f  %-26s %9.3f %7.2fx  %s\n", label " (" unit ")", m, lo, hi, reflabel, r, m / r, verdict
 			else
-				printf "%-44s %9.3f %9.3f %9.3f\n", label " (" unit ")", m, lo, hi
+				printf "%-44s %9.3f %9.3f %9.3f  %-26s %9s %8s  %s\n", label " (" unit ")", m, lo, hi, "", "", "", verdict
 		}' "$work/all"
 }
 
 echo
 echo "Quillane benchmarks on $(nproc) x $(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //'), $(date -u +%Y-%m-%d)"
-printf '%-44s %9s %9s %9s  %-26s %9s %8s\n' "measurement" "median" "min" "max" "reference" "ref med" "ratio"
+printf '%-44s %9s %9s %9s  %-26s %9s %8s  %s\n' "measurement" "median" "min" "max" "reference" "ref med" "ratio" "target"
 row "Cold start: window mapped" StartMapped "trivial Qt program" TrivialMapped ms
-row "Cold start: first paint" StartPainted "trivial Qt program" TrivialPainted ms
+row "Cold start: first paint" StartPainted "trivial Qt program" TrivialPainted ms x1.5
 for game in Klondike:Klondike DblKlondike:"Double Klondike"; do
 	key=${game%%:*}
 	name=${game#*:}
@@ -121,20 +125,20 @@ for game in Klondike:Klondike DblKlondike:"Double Klondike"; do
 		DblKlondikeSmall) plain=756x489 form=TsDblKlondikeForm ;;
 		esac
 		lsize=$(echo "$size" | tr 'LS' 'ls')
-		row "Open $name, $lsize, first" "OpenFirst$key$size" "plain window $plain" "OpenPlain$plain" ms
-		row "Open $name, $lsize, again" "OpenAgain$key$size" "plain window $plain" "OpenPlain$plain" ms
-		row "Paint $name table, $lsize" "Paint$form" "plain window $plain" "PaintPlain$plain" ms
+		row "Open $name, $lsize, first" "OpenFirst$key$size" "plain window $plain" "OpenPlain$plain" ms "<40"
+		row "Open $name, $lsize, again" "OpenAgain$key$size" "plain window $plain" "OpenPlain$plain" ms "<40"
+		row "Paint $name table, $lsize" "Paint$form" "plain window $plain" "PaintPlain$plain" ms "<2"
 	done
 done
 for scale in 1 2; do
-	row "Paint Klondike table @${scale}x" "PaintKlondikeTable@${scale}x" "" "" ms
-	row "Drag step, 12 cards @${scale}x" "DragStep12Cards@${scale}x" "plain 2-rect repaint" "PlainDragStep@${scale}x" ms
+	row "Paint Klondike table @${scale}x" "PaintKlondikeTable@${scale}x" "" "" ms "<2"
+	row "Drag step, 12 cards @${scale}x" "DragStep12Cards@${scale}x" "plain 2-rect repaint" "PlainDragStep@${scale}x" ms "<1"
 	row "Load large card pictures @${scale}x" "LoadLargeImageLists@${scale}x" "PNG decoding only" "DecodeLargePictures@${scale}x" ms
 	row "Load small card pictures @${scale}x" "LoadSmallImageLists@${scale}x" "PNG decoding only" "DecodeSmallPictures@${scale}x" ms
 	row "Gradient 1280x1024 @${scale}x" "Gradient1280x1024x255@${scale}x" "" "" ms
 done
 row "Peak memory: selector shown" SelectorPeak "trivial Qt program" TrivialPeak MiB
-row "Peak memory: Dbl Klondike, 50 moves" SessionPeak "trivial Qt program" TrivialPeak MiB
+row "Peak memory: Dbl Klondike, 50 moves" SessionPeak "trivial Qt program" TrivialPeak MiB "<40"
 echo
 echo "Targets: cold start (first paint) within 1.5x the trivial program; opening a game < 40 ms;"
 echo "full table paint < 2 ms; drag step < 1 ms; peak memory < 40 MiB."
