@@ -82,6 +82,14 @@ QImage ReadPcx(const QByteArray& data) {
     const qint64 width = word(8) - word(4) + 1;
     const qint64 height = word(10) - word(6) + 1;
     if (width <= 0 || height <= 0 || width * height > kMaxPcxPixels) return {};
+    // SDL2_image reads the bytes per line as a signed number and allocates
+    // that much; none or a "negative" count only comes from a damaged header.
+    const qint64 bytesPerLine = word(66);
+    if (bytesPerLine == 0 || bytesPerLine >= 0x8000) return {};
+    // One run-length pair unpacks to at most 63 bytes: a file too short for
+    // the size its header claims is refused before SDL2_image allocates for it.
+    const qint64 planes = qMax(1, int(Byte(data, 65)));
+    if ((data.size() - 128) * 63 < planes * bytesPerLine * height) return {};
 
     SDL_RWops* rw = SDL_RWFromConstMem(data.constData(), int(data.size()));
     if (!rw) return {};

@@ -53,7 +53,8 @@ IniDocument IniDocument::Parse(const QByteArray& raw) {
         qsizetype nl = data.indexOf('\n', start);
         if (nl < 0) nl = data.size();
         QByteArray line = data.mid(start, nl - start);
-        if (line.endsWith('\r')) line.chop(1);
+        // Only a "\r\n" ends a line; a lone "\r" at the very end is content to keep.
+        if (nl < data.size() && line.endsWith('\r')) line.chop(1);
         doc.lines_.append(line);
         start = nl + 1;
     }
