@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 
 namespace {
 
@@ -54,11 +57,22 @@ QByteArray ResourceData(QStringView name) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+namespace {
+// Reads an embedded picture with the decoder its name gives, so Qt never
+// loads every image plugin to guess the format.
+QImage ReadPicture(const QString& path) {
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    reader.setDecideFormatFromContent(false);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+} // namespace
+
 QImage ResourceImage(QStringView name, int scale) {
     const Entry* entry = Find(name);
     if (entry == nullptr) return {};
     const bool use2x = scale == 2 && !entry->path2x.isEmpty();
-    QImage image(use2x ? entry->path2x : entry->path);
+    QImage image = ReadPicture(use2x ? entry->path2x : entry->path);
     if (use2x) image.setDevicePixelRatio(2.0);
     return image;
 }
@@ -66,7 +80,7 @@ QImage ResourceImage(QStringView name, int scale) {
 QList<QImage> WinClipFrames() {
     QList<QImage> frames;
     for (int i = 1; i <= 10; ++i) {
-        QImage frame(ResourcePath(QStringLiteral("WIN_AVI%1").arg(i, 2, 10, QLatin1Char('0'))));
+        const QImage frame = ReadPicture(ResourcePath(QStringLiteral("WIN_AVI%1").arg(i, 2, 10, QLatin1Char('0'))));
         if (frame.isNull()) return {};
         frames.append(frame);
     }
@@ -75,8 +89,9 @@ QList<QImage> WinClipFrames() {
 
 QIcon ProgramIcon() {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128}) icon.addFile(ResourcePath(QStringLiteral("ICON%1").arg(size)), QSize(size, size));
-    icon.addFile(ResourcePath(u"ICON"), QSize(256, 256));
+    for (int size : {16, 24, 32, 48, 64, 128})
+        icon.addPixmap(QPixmap::fromImage(ReadPicture(ResourcePath(QStringLiteral("ICON%1").arg(size)))));
+    icon.addPixmap(QPixmap::fromImage(ReadPicture(ResourcePath(u"ICON"))));
     return icon;
 }
 

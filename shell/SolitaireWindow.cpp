@@ -246,7 +246,20 @@ TDisplay TSolitaireForm::MeasureDisplay() const {
 
 void TSolitaireForm::GameSelectListBoxClick() { ChooseGame(MeasureDisplay()); }
 
+void TSolitaireForm::EnsureStartupForms() {
+    if (!CreateStartupForms) return;
+    const std::function<void()> create = std::move(CreateStartupForms);
+    CreateStartupForms = nullptr;
+    create();
+}
+
+void TSolitaireForm::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (CreateStartupForms) QTimer::singleShot(0, this, &TSolitaireForm::EnsureStartupForms);
+}
+
 void TSolitaireForm::ChooseGame(const TDisplay& display) {
+    EnsureStartupForms(); // a choice made before the first paint finished
     const int index = GameSelectListBox->currentRow();
     if (index < 0 || index >= int(kGames.size())) return;
 

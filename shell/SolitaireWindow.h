@@ -10,6 +10,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -93,6 +94,13 @@ public:
     QSystemTrayIcon* TrayIcon() const { return trayIcon_; }
     void SwitchTray(bool on);
 
+    // Makes the forms the program needs only once the selector is on screen
+    // (the preferences dialog, which reads the settings and opens the audio
+    // device, and the requirements window), so the selector shows at once.
+    // Runs once: after the first paint, or at the first choice of a game.
+    std::function<void()> CreateStartupForms;
+    void EnsureStartupForms();
+
 signals:
     // The selector agreed to close: the program ends.
     void Closed();
@@ -103,6 +111,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void BuildForm();

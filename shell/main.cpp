@@ -20,8 +20,14 @@ int main(int argc, char** argv) {
     // The selector first: it makes the sound manager that the preferences
     // dialog plays its opening sound through.
     auto selector = std::make_unique<TSolitaireForm>();
-    auto preferences = std::make_unique<TPreferencesDlg>();
-    auto requirements = std::make_unique<TSysRequirementsForm>();
+    std::unique_ptr<TPreferencesDlg> preferences;
+    std::unique_ptr<TSysRequirementsForm> requirements;
+    // The preferences dialog applies the saved card size and back before any
+    // game can open: the selector runs this before its first choice.
+    selector->CreateStartupForms = [&] {
+        preferences = std::make_unique<TPreferencesDlg>();
+        requirements = std::make_unique<TSysRequirementsForm>();
+    };
     QObject::connect(selector.get(), &TSolitaireForm::Closed, &app, &QApplication::quit, Qt::QueuedConnection);
     selector->show();
 
