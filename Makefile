@@ -39,8 +39,9 @@ build: deps configure
 # Sanitizer runs: leaks in system libraries are listed in tests/lsan.supp.
 SAN_ENV := QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1
-# The model, settings, table and game tests run under the sanitizers in every `make test`.
-SAN_CORE := test_model test_undo test_profile test_table test_games
+# The model, settings, table and game tests and the fuzzers' kept inputs run under the
+# sanitizers in every `make test`.
+SAN_CORE := test_model test_undo test_profile test_table test_games test_fuzz_regressions
 
 test: build asan-core
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
