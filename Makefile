@@ -13,13 +13,9 @@ PACKAGES := cmake ninja-build ccache g++ pkg-config \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core
 
-.PHONY: all deps configure build test run bench test-asan asan-core clean
-
-all: build
-
-# Install only the packages that are missing; a fresh machine has no package lists yet.
-deps:
-	@missing=""; for p in $(PACKAGES); do \
+# Installs those of the given Debian packages that are missing; a fresh
+# machine has no package lists yet, so they are fetched first.
+install_missing = missing=""; for p in $(1); do \
 		dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -27,6 +23,14 @@ deps:
 		$(SUDO) apt-get update && \
 		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
 	fi
+
+.PHONY: all deps configure build test run bench test-asan asan-core clean
+
+all: build
+
+# Install only the packages that are missing; a fresh machine has no package lists yet.
+deps:
+	@$(call install_missing,$(PACKAGES))
 
 $(BUILD)/build.ninja:
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -62,14 +66,7 @@ run: build
 BENCH_PACKAGES := libxdamage-dev
 
 bench: deps
-	@missing=""; for p in $(BENCH_PACKAGES); do \
-		dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
-	done; \
-	if [ -n "$$missing" ]; then \
-		echo "Installing:$$missing"; \
-		$(SUDO) apt-get update && \
-		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
-	fi
+	@$(call install_missing,$(BENCH_PACKAGES))
 	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLANE_BENCH=ON -DQUILLANE_TESTS=OFF
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	bench/run-bench.sh $(BENCH_BUILD)
@@ -79,7 +76,7 @@ test-asan: deps $(ASAN_BUILD)/build.ninja
 	cd $(ASAN_BUILD) && $(SAN_ENV) ctest --output-on-failure -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
 
 # Regenerate every picture, sound and animation in resources/ with the scripts in tools/.
 ASSET_PACKAGES := nodejs npm librsvg2-bin imagemagick sox fonts-urw-base35
@@ -111,14 +108,7 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 .PHONY: fuzz
 fuzz: deps
-	@missing=""; for p in $(FUZZ_PACKAGES); do \
-		dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
-	done; \
-	if [ -n "$$missing" ]; then \
-		echo "Installing:$$missing"; \
-		$(SUDO) apt-get update && \
-		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
-	fi
+	@$(call install_missing,$(FUZZ_PACKAGES))
 	CC=clang CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	fuzz/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)

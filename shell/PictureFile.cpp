@@ -5,8 +5,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 
-#include <SDL.h>
-#include <SDL_image.h>
+#include "SdlLibrary.h"
 
 namespace {
 // Larger files are not pictures anyone means as a card back.
@@ -91,24 +90,41 @@ QImage ReadPcx(const QByteArray& data) {
     const qint64 planes = qMax(1, int(Byte(data, 65)));
     if ((data.size() - 128) * 63 < planes * bytesPerLine * height) return {};
 
-    SDL_RWops* rw = SDL_RWFromConstMem(data.constData(), int(data.size()));
+    const TSdlApi* sdl = SdlApi();
+    const auto loadPcx = SdlPcxLoader();
+    if (sdl == nullptr || loadPcx == nullptr) return {};
+    SDL_RWops* rw = sdl->RWFromConstMem(data.constData(), int(data.size()));
     if (!rw) return {};
-    SDL_Surface* loaded = IMG_LoadPCX_RW(rw);
-    SDL_RWclose(rw);
+    SDL_Surface* loaded = loadPcx(rw);
+    sdl->RWclose(rw);
     if (!loaded) return {};
-    SDL_Surface* rgb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(loaded);
+    SDL_Surface* rgb = sdl->ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+    sdl->FreeSurface(loaded);
     if (!rgb) return {};
     QImage image;
-    if (SDL_LockSurface(rgb) == 0) {
+    if (sdl->LockSurface(rgb) == 0) {
         // ARGB8888 is one 32-bit value per pixel, as QImage::Format_RGB32 keeps it.
         image = QImage(static_cast<const uchar*>(rgb->pixels), rgb->w, rgb->h, rgb->pitch,
                        QImage::Format_RGB32)
                     .copy();
-        SDL_UnlockSurface(rgb);
+        sdl->UnlockSurface(rgb);
     }
-    SDL_FreeSurface(rgb);
+    sdl->FreeSurface(rgb);
     return image;
+}
+// A PNG chunk that claims more bytes than the file holds makes the decoder
+// spend seconds before it gives up: walk the chunks first.
+bool PngChunksFit(const QByteArray& d) {
+    static const char signature[] = "\x89PNG\r\n\x1a\n";
+    if (d.size() < 8 || !d.startsWith(QByteArray::fromRawData(signature, 8))) return false;
+    qsizetype i = 8;
+    while (i + 12 <= d.size()) {
+        const quint64 length = quint64(Byte(d, i)) << 24 | Byte(d, i + 1) << 16 | Byte(d, i + 2) << 8 | Byte(d, i + 3);
+        if (length > quint64(d.size() - i - 12)) return false;
+        if (d.mid(i + 4, 4) == "IEND") return true;
+        i += qsizetype(length) + 12;
+    }
+    return false;
 }
 
 QImage ReadWithQt(const QByteArray& data) {
@@ -118,6 +134,7 @@ QImage ReadWithQt(const QByteArray& data) {
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format();
+    if (format == "png" && !PngChunksFit(data)) return {};
     QImage image;
     if (!reader.read(&image)) return {};
     if (format == "jpeg" && !JpegIsComplete(data)) return {};

@@ -7,7 +7,7 @@
 #include <QEventLoop>
 #include <QThread>
 
-#include <SDL.h>
+#include "SdlLibrary.h"
 
 #include <algorithm>
 #include <cstring>
@@ -26,22 +26,23 @@ TSdlSoundBackend::TSdlSoundBackend(WaveSource source)
 
 TSdlSoundBackend::~TSdlSoundBackend() {
     if (state_ == DeviceState::Open) {
-        SDL_CloseAudioDevice(device_);
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl_->CloseAudioDevice(device_);
+        sdl_->QuitSubSystem(SDL_INIT_AUDIO);
     }
 }
 
 bool TSdlSoundBackend::EnsureDevice() {
     if (state_ != DeviceState::NotTried) return state_ == DeviceState::Open;
     state_ = DeviceState::Unavailable;
+    sdl_ = SdlApi();
+    if (sdl_ == nullptr) return false;
     // SDL's audio pulls in its event system, which would otherwise take over
     // SIGINT and SIGTERM from the program.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quillane");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    sdl_->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl_->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quillane");
+    if (sdl_->InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
 
-    SDL_AudioSpec wanted;
-    SDL_zero(wanted);
+    SDL_AudioSpec wanted{};
     wanted.freq = kDeviceRate;
     wanted.format = AUDIO_S16SYS;
     wanted.channels = kDeviceChannels;
@@ -49,16 +50,16 @@ bool TSdlSoundBackend::EnsureDevice() {
     SDL_AudioSpec obtained;
     // No changes allowed: SDL converts to the hardware's format itself, so
     // every wave is converted once to this one format.
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+    device_ = sdl_->OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
     if (device_ == 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl_->QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
     frequency_ = obtained.freq;
     channels_ = obtained.channels;
     format_ = obtained.format;
     bytesPerSecond_ = frequency_ * channels_ * int(SDL_AUDIO_BITSIZE(format_) / 8);
-    SDL_PauseAudioDevice(device_, 0);
+    sdl_->PauseAudioDevice(device_, 0);
     state_ = DeviceState::Open;
     return true;
 }
@@ -74,23 +75,23 @@ const TSdlSoundBackend::Sound* TSdlSoundBackend::Decode(const QString& name) {
     SDL_AudioSpec waveFormat;
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    SDL_RWops* rw = SDL_RWFromConstMem(wave.constData(), int(wave.size()));
-    if (!rw || !SDL_LoadWAV_RW(rw, 1, &waveFormat, &buffer, &length)) return nullptr;
+    SDL_RWops* rw = sdl_->RWFromConstMem(wave.constData(), int(wave.size()));
+    if (!rw || !sdl_->LoadWAV_RW(rw, 1, &waveFormat, &buffer, &length)) return nullptr;
 
     SDL_AudioCVT cvt;
-    const int built = SDL_BuildAudioCVT(&cvt, waveFormat.format, waveFormat.channels, waveFormat.freq, format_,
+    const int built = sdl_->BuildAudioCVT(&cvt, waveFormat.format, waveFormat.channels, waveFormat.freq, format_,
                                         Uint8(channels_), frequency_);
     if (built < 0) {
-        SDL_FreeWAV(buffer);
+        sdl_->FreeWAV(buffer);
         return nullptr;
     }
     std::vector<unsigned char> samples(std::size_t(length) * std::size_t(std::max(cvt.len_mult, 1)));
     std::memcpy(samples.data(), buffer, length);
-    SDL_FreeWAV(buffer);
+    sdl_->FreeWAV(buffer);
     if (built == 1) {
         cvt.buf = samples.data();
         cvt.len = int(length);
-        if (SDL_ConvertAudio(&cvt) != 0) return nullptr;
+        if (sdl_->ConvertAudio(&cvt) != 0) return nullptr;
         samples.resize(std::size_t(cvt.len_cvt));
     }
     if (samples.empty()) return nullptr;
@@ -102,9 +103,9 @@ const TSdlSoundBackend::Sound* TSdlSoundBackend::Decode(const QString& name) {
 void TSdlSoundBackend::Play(const QString& name, bool wait) {
     if (!EnsureDevice()) return;
     const Sound* sound = Decode(name);
-    SDL_ClearQueuedAudio(device_);
+    sdl_->ClearQueuedAudio(device_);
     if (!sound) return;
-    if (SDL_QueueAudio(device_, sound->samples.data(), Uint32(sound->samples.size())) != 0) return;
+    if (sdl_->QueueAudio(device_, sound->samples.data(), Uint32(sound->samples.size())) != 0) return;
     if (wait) WaitUntilPlayed(sound->milliseconds);
 }
 
@@ -121,7 +122,7 @@ void TSdlSoundBackend::WaitUntilPlayed(int milliseconds) {
         pump();
         QThread::msleep(std::clamp<qint64>(milliseconds - clock.elapsed(), 0, 5));
     }
-    while (SDL_GetQueuedAudioSize(device_) > 0 && clock.elapsed() < milliseconds + kDrainGraceMs) {
+    while (sdl_->GetQueuedAudioSize(device_) > 0 && clock.elapsed() < milliseconds + kDrainGraceMs) {
         pump();
         QThread::msleep(2);
     }

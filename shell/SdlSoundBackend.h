@@ -12,6 +12,8 @@
 #include <functional>
 #include <vector>
 
+struct TSdlApi;
+
 class TSdlSoundBackend : public TSoundBackend {
 public:
     // Where the wave files come from; by default the program's resources.
@@ -42,6 +44,7 @@ private:
     WaveSource source_;
     DeviceState state_ = DeviceState::NotTried;
     unsigned device_ = 0;
+    const TSdlApi* sdl_ = nullptr; // SDL2, loaded at the first sound
     int frequency_ = 0;
     int channels_ = 0;
     unsigned short format_ = 0;

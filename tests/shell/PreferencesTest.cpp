@@ -337,7 +337,11 @@ TEST_F(PreferencesTest, UnreadablePicturesReportAnErrorAndLeaveTheSettingsAlone)
     const QByteArray bmp = Encode(Pattern(64, 64), "BMP");
     const QByteArray pcx = Pcx(64, 64);
     const QString good = SavePicture("good.png", png);
+    // A text chunk after the header that claims far more bytes than follow.
+    QByteArray overlong = png;
+    overlong.insert(33, QByteArray::fromHex("7ffffff074455874") + "Comment");
     const QString bad[] = {
+        SavePicture("overlong-chunk.png", overlong),
         SavePicture("cut.png", png.left(png.size() / 2)),
         SavePicture("cut.jpg", jpeg.left(jpeg.size() / 2)),
         SavePicture("cut.bmp", bmp.left(bmp.size() / 2)),
