@@ -1,6 +1,7 @@
 // Timings of the game windows: opening a game from the selector's list until
 // its window has painted, and repainting a whole mid-game table; each beside
 // a plain window of the same size that paints 28 rectangles.
+#include "BenchSupport.h"
 #include "CardPileView.h"
 #include "GameFactory.h"
 #include "GameForm.h"
@@ -46,19 +47,6 @@ protected:
     }
 };
 
-// The plain window the game windows are compared with.
-class TrivialWindow : public QWidget {
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.fillRect(rect(), QColor(0, 128, 0));
-        painter.setPen(Qt::black);
-        painter.setBrush(Qt::white);
-        for (int column = 0; column < 7; ++column)
-            for (int row = 0; row <= column; ++row)
-                painter.drawRect(8 + 96 * column, 152 + 20 * row, 80, 125);
-    }
-};
 
 TSolitaireForm* selector = nullptr;
 PaintSpy* spy = nullptr;
@@ -117,7 +105,7 @@ void OpenTrivial(benchmark::State& state, int width, int height) {
     for (auto _ : state) {
         spy->Painted = false;
         const Clock::time_point start = Clock::now();
-        auto window = std::make_unique<TrivialWindow>();
+        auto window = std::make_unique<TTrivialWindow>();
         spy->Window = window.get();
         window->resize(width, height);
         window->show();
@@ -169,19 +157,13 @@ void PaintGame(benchmark::State& state, const char* className, bool large) {
 }
 
 void PaintTrivial(benchmark::State& state, int width, int height) {
-    TrivialWindow window;
+    TTrivialWindow window;
     window.resize(width, height);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) state.SkipWithError("window not exposed");
     for (auto _ : state) window.repaint();
 }
 
-// Picks the minimum and maximum of the repetitions besides the median.
-benchmark::internal::Benchmark* Spread(benchmark::internal::Benchmark* b) {
-    return b->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); })
-        ->ComputeStatistics("max", [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); })
-        ->Unit(benchmark::kMillisecond);
-}
 
 } // namespace
 

@@ -3,6 +3,7 @@
 // references (plain decoding, a plain window) beside the first two. The
 // screen's scale comes from the environment (QT_SCALE_FACTOR=2 for 2x art);
 // every benchmark name carries it.
+#include "BenchSupport.h"
 #include "Blend.h"
 #include "CardDrag.h"
 #include "CardPileView.h"
@@ -225,12 +226,6 @@ void GradientPaint(benchmark::State& state) {
     }
 }
 
-// The minimum and maximum of the repetitions besides the median.
-benchmark::internal::Benchmark* Spread(benchmark::internal::Benchmark* b) {
-    return b->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); })
-        ->ComputeStatistics("max", [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); })
-        ->Unit(benchmark::kMillisecond);
-}
 
 } // namespace
 
