@@ -68,16 +68,8 @@ void TDblKlondikeForm::UpdateStockHint() {
 }
 
 const TGameInfo& TsDblKlondikeForm::SmallInfo() {
-    static const TGameInfo info = [] {
-        TGameInfo i = TDblKlondikeForm::LargeInfo();
-        i.ClassName = QStringLiteral("TsDblKlondikeForm");
-        i.PlacementSection = QStringLiteral("sDoubleKlondike");
-        i.ClientWidth = 756;
-        i.ClientHeight = 489;
-        i.MinHeight = 300;
-        i.ResizeMargin = 139;
-        return i;
-    }();
+    static const TGameInfo info = SmallCardInfo(TDblKlondikeForm::LargeInfo(), QStringLiteral("TsDblKlondikeForm"),
+                                                QStringLiteral("sDoubleKlondike"), QSize(756, 489), 300, 139);
     return info;
 }
 

@@ -29,6 +29,18 @@ const QColor kTableGreen(0, 64, 0);
 
 TGameForm* GameFormReference(const QString& className) { return References().value(className, nullptr); }
 
+TGameInfo SmallCardInfo(const TGameInfo& large, const QString& className, const QString& placementSection,
+                        QSize client, int minHeight, int resizeMargin) {
+    TGameInfo info = large;
+    info.ClassName = className;
+    info.PlacementSection = placementSection;
+    info.ClientWidth = client.width();
+    info.ClientHeight = client.height();
+    info.MinHeight = minHeight;
+    info.ResizeMargin = resizeMargin;
+    return info;
+}
+
 TPlaces PlaceRow(int count, int left, int step, int top, int width, int height, float yOffset) {
     TPlaces places;
     for (int i = 0; i < count; ++i) places.push_back({left + step * i, top, width, height, yOffset});

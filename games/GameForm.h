@@ -10,6 +10,7 @@
 #include "FormPlacement.h"
 #include "Profile.h"
 
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -39,6 +40,11 @@ struct TGameInfo {
     QString PreferencesCaption = QStringLiteral("&Preferences...");
     QString RulesCaption = QStringLiteral("Rule&s...");
 };
+
+// The small-card variant of a window class: the large one's rules and
+// wording with its own class name, placement section and sizes.
+TGameInfo SmallCardInfo(const TGameInfo& large, const QString& className, const QString& placementSection,
+                        QSize client, int minHeight, int resizeMargin);
 
 // One pile view of a layout table.
 struct TPileSlot {

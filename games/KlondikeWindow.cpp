@@ -487,16 +487,8 @@ void TKlondikeForm::Autoplay1Click() {
 // --- Small cards ---
 
 const TGameInfo& TsKlondikeForm::SmallInfo() {
-    static const TGameInfo info = [] {
-        TGameInfo i = TKlondikeForm::LargeInfo();
-        i.ClassName = QStringLiteral("TsKlondikeForm");
-        i.PlacementSection = QStringLiteral("sKlondike");
-        i.ClientWidth = 510;
-        i.ClientHeight = 392;
-        i.MinHeight = 300;
-        i.ResizeMargin = 122;
-        return i;
-    }();
+    static const TGameInfo info = SmallCardInfo(TKlondikeForm::LargeInfo(), QStringLiteral("TsKlondikeForm"),
+                                                QStringLiteral("sKlondike"), QSize(510, 392), 300, 122);
     return info;
 }
 
