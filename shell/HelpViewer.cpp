@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QSplitter>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 namespace {
 THelpViewer* theViewer = nullptr;
@@ -66,6 +67,9 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     TopicBrowser = new QTextBrowser;
     TopicBrowser->setObjectName(QStringLiteral("TopicBrowser"));
+    // One look for every page, so the pages carry only their text.
+    TopicBrowser->document()->setDefaultStyleSheet(
+        QStringLiteral("body { font-family: sans-serif; } h1, h2 { color: #004000; }"));
     // Pages of the help are followed here; web and mail links go to the desktop.
     TopicBrowser->setOpenLinks(false);
     connect(TopicBrowser, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
