@@ -3,7 +3,7 @@
 // a plain window of the same size that paints 28 rectangles.
 #include "BenchSupport.h"
 #include "CardPileView.h"
-#include "GameFactory.h"
+#include "GameRegistry.h"
 #include "GameForm.h"
 #include "Preferences.h"
 #include "SolitaireWindow.h"

@@ -174,6 +174,7 @@ void TGameForm::BuildMenu() {
 }
 
 void TGameForm::FormCreate() {
+    if (created_) return;
     BuildMenu();
     ApplyBackground();
     ReadOptions();

@@ -119,6 +119,13 @@ public:
     // Applies the background preference to the window and its visible views.
     void ApplyBackground();
 
+    // Completes the window once the concrete game's overrides are in force
+    // (the factory, or the public constructor of a game class, calls it):
+    // builds the menu, reads the options, creates the history, deals the
+    // first game quietly and puts the window where it was last closed. Runs
+    // once; later calls do nothing.
+    void FormCreate();
+
     // Frame commands, also reached from the menu and the keyboard.
     void NewGame1Click(QObject* sender);
     void Preferences1Click();
@@ -129,10 +136,6 @@ public:
 protected:
     TGameForm(const TGameInfo& info, const TLayout& layout, QWidget* parent);
 
-    // Called at the end of the concrete game's constructor (so that the
-    // game's overrides are in force): builds the menu, reads the options, creates the history, deals the first game quietly and puts the
-    // window where it was last closed.
-    void FormCreate();
 
     // --- What each game supplies ---
     // Adds the game's option items between the menu's separators; return

@@ -1,6 +1,6 @@
 // The frame shared by every game window: menu, prompts, caption, placement,
 // factory and size rules.
-#include "GameFactory.h"
+#include "GameRegistry.h"
 #include "GameTestSupport.h"
 #include "KlondikeWindow.h"
 

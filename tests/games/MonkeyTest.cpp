@@ -1,7 +1,7 @@
 // Monkey play: seeded sequences of real input on every game window, checking
 // after each step that no card is lost, doubled or wrongly turned, and that
 // the caption shows the score. QUILLANE_SOAK=<n> multiplies the run length.
-#include "GameFactory.h"
+#include "GameRegistry.h"
 #include "GameTestSupport.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // The game selector: start-up order, choosing games on displays of several
 // sizes, closing with a game in progress, the about window, help and tray.
 #include "FakeDialogs.h"
-#include "GameFactory.h"
+#include "GameRegistry.h"
 #include "GameForm.h"
 #include "InfoDlg.h"
 #include "Preferences.h"

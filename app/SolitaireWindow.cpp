@@ -2,7 +2,7 @@
 
 #include "CardPileView.h"
 #include "Dialogs.h"
-#include "GameFactory.h"
+#include "GameRegistry.h"
 #include "GameForm.h"
 #include "InfoDlg.h"
 #include "Preferences.h"
@@ -57,20 +57,7 @@ TSolitaireForm* theForm = nullptr;
 
 const QString kTitle = QStringLiteral("Quillane!");
 
-const std::array<TSolitaireGame, 12> kGames = {{
-    {"Beleaguered Castle", "CASTLE", "TCastleForm", 800, "TsCastleForm", 0, "Beleaguered Castle"},
-    {"Double Klondike", "DBLKLONDIKE", "TDblKlondikeForm", 1024, "TsDblKlondikeForm", 800, "Double Klondike"},
-    {"Forty Thieves", "FORTYTHIEVES", "TFortyThievesForm", 1024, "TsFortyThievesForm", 800, "Forty Thieves"},
-    {"Free Cell", "FREECELL", "TFreeCellForm", 800, "TsFreeCellForm", 0, "FreeCell"},
-    {"Golf", "GOLF", "TGolfForm", 800, "TsGolfForm", 0, "Golf"},
-    {"Indian Patience", "INDIAN", "TIndianPatienceForm", 1024, "TsIndianPatienceForm", 800, "Indian Patience"},
-    {"Klondike", "KLONDIKE", "TKlondikeForm", 800, "TsKlondikeForm", 0, "Klondike"},
-    {"Montana", "MONTANA", "TMontanaForm", 1024, "TsMontanaForm", 800, "Montana"},
-    {"Pyramid", "PYRAMID", "TPyramidForm", 800, "TsPyramidForm", 0, "Pyramid"},
-    {"Queen of Italy", "QUEENITALY", "TQueenItalyForm", 1024, "TsQueenItalyForm", 800, "Queen of Italy"},
-    {"Sea Towers", "SEAHAVEN", "TSeaHavenForm", 1024, "TsSeaHavenForm", 800, "Sea Towers"},
-    {"Spider", "SPIDER", "TSpiderForm", 1024, "TsSpiderForm", 800, "Spider"},
-}};
+const std::array<TSolitaireGame, 12>& kGames = SolitaireGames();
 
 // A game window that has agreed to close is only hidden until it is deleted;
 // it no longer counts as open.
@@ -86,7 +73,6 @@ QPixmap Picture(const char* name, const QWidget* widget) {
 }
 } // namespace
 
-const std::array<TSolitaireGame, 12>& SolitaireGames() { return kGames; }
 
 TSolitaireForm* SolitaireForm() { return theForm; }
 

@@ -1,6 +1,6 @@
 // Quillane: starts the selector, the preferences dialog and the system
 // requirements window, then runs until the selector closes.
-#include "GameFactory.h"
+#include "GameRegistry.h"
 #include "GameForm.h"
 #include "Preferences.h"
 #include "Requirements.h"

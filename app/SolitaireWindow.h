@@ -5,6 +5,7 @@
 #pragma once
 
 #include "FormPlacement.h"
+#include "GameRegistry.h"
 #include "SoundManager.h"
 
 #include <QString>
@@ -21,18 +22,6 @@ class QMenu;
 class QSystemTrayIcon;
 class QToolButton;
 class TGameForm;
-
-// One entry of the game list.
-struct TSolitaireGame {
-    const char* Name;        // list caption
-    const char* Preview;     // preview picture resource
-    const char* LargeClass;  // window class with large cards
-    int LargeNeeds;          // screen width it needs (0: none)
-    const char* SmallClass;  // window class with small cards
-    int SmallNeeds;
-    const char* MessageName; // how the too-small message names the game
-};
-const std::array<TSolitaireGame, 12>& SolitaireGames();
 
 // What a game choice needs to know about the display.
 struct TDisplay {
