@@ -15,6 +15,7 @@
 #include <QtMath>
 #include <bit>
 #include <cmath>
+#include <utility>
 
 // The mouse capture of one left press: from the press to the release every
 // mouse event in the view's window comes here, wherever Qt would deliver it,
@@ -304,8 +305,17 @@ void TCardPileView::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+namespace {
+// Set by ConsumePress: the double-click that the consumed press began is ignored.
+bool pressConsumed = false;
+} // namespace
+
+void TCardPileView::ConsumePress() { pressConsumed = true; }
+
 void TCardPileView::Press(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos, bool doubleClick) {
     if (IsDragging()) return;
+    const bool consumed = std::exchange(pressConsumed, false);
+    if (doubleClick && consumed) return;
     const bool left = button == Qt::LeftButton;
     const bool dblClick = doubleClick && left && OnDblClick;
     if (left) {
@@ -475,19 +485,27 @@ void TCardPileView::FinishDrag(QPoint globalPos, bool drop) {
     }
 
     QPoint at = mapFromGlobal(globalPos);
+    DropHandled = false;
     if (auto* view = qobject_cast<TCardPileView*>(target)) {
         at = view->mapFromGlobal(globalPos);
-        if (view->OnDragDrop) view->OnDragDrop(view, this, at.x(), at.y());
+        if (view->OnDragDrop) {
+            DropHandled = true;
+            view->OnDragDrop(view, this, at.x(), at.y());
+        }
     } else if (auto* win = qobject_cast<QWidget*>(target)) {
         at = win->mapFromGlobal(globalPos);
         TDragLayer* layer = TDragLayer::Find(win);
-        if (layer != nullptr && layer->OnDragDrop) layer->OnDragDrop(win, this, at.x(), at.y());
+        if (layer != nullptr && layer->OnDragDrop) {
+            DropHandled = true;
+            layer->OnDragDrop(win, this, at.x(), at.y());
+        }
     }
     if (alive) DoEndDrag(target, at.x(), at.y());
 }
 
 void TCardPileView::DoEndDrag(QObject* target, int x, int y) {
-    if (DropTarget == nullptr || DropTarget == this) {
+    // A manual drop that no drop handler took would leave the cards nowhere.
+    if (DropTarget == nullptr || DropTarget == this || (ManualDrop && !DropHandled)) {
         DropTarget = nullptr;
         Pile->AddPile(DragPile);
         show();

@@ -135,7 +135,7 @@ private:
             if (view->IsDragging())
                 for (const TCard* card : view->DragPile->Cards) ++seen[card];
         }
-        const int total = form_->Info().TotalCards;
+        const int total = form_->Info().TotalCards();
         if (int(form_->SavedDeck.Cards.size()) != total) return Fail(QStringLiteral("the deck lost cards"));
         for (const TCard* card : form_->SavedDeck.Cards)
             if (seen[card] != 1) return Fail(QStringLiteral("a card lies in %1 places").arg(seen[card]));
