@@ -263,6 +263,8 @@ public:
 
     const QPixmap& GetDragImages() const { return DragImage; }
     // Top-left corner of card `index` of the pile: trunc(index x offset).
+    // A fan that would reach past the view's edge is drawn closer, so the
+    // top card always shows whole.
     QPoint CardPosition(int index) const;
     // The view's colour (its palette's window colour; follows the parent's
     // until set).

@@ -160,12 +160,30 @@ TCardPileView::~TCardPileView() {
     delete DragPile;
 }
 
-QPoint TCardPileView::CardPosition(int index) const {
-    // The integer times the 32-bit offset is formed in double precision and
-    // truncated toward zero: with 0.2, cards 0 to 4 sit at 0 and card 5 at 1.
+namespace {
+// The step from one card to the next: the view's offset, or less when a fan
+// of `count` cards at that offset would reach past the view's edge, so that
+// the top card stays wholly visible and can be pressed. Slanted stacks (less
+// than a pixel a card) keep their offset.
+double FanStep(float offset, int count, int extent, int cardExtent) {
+    const double step = static_cast<double>(offset);
+    if (step < 1.0 || count < 2 || extent <= cardExtent) return step;
+    const double room = static_cast<double>(extent - cardExtent) / (count - 1);
+    return step * (count - 1) + cardExtent > extent ? room : step;
+}
+
+QPoint FanPosition(int index, double xStep, double yStep) {
+    // The integer times the step is formed in double precision and truncated
+    // toward zero: with 0.2, cards 0 to 4 sit at 0 and card 5 at 1.
     const double i = static_cast<double>(index);
-    return QPoint(static_cast<int>(std::trunc(i * static_cast<double>(XOffset))),
-                  static_cast<int>(std::trunc(i * static_cast<double>(YOffset))));
+    return QPoint(static_cast<int>(std::trunc(i * xStep)), static_cast<int>(std::trunc(i * yStep)));
+}
+} // namespace
+
+QPoint TCardPileView::CardPosition(int index) const {
+    const int count = static_cast<int>(Pile->Cards.size());
+    return FanPosition(index, FanStep(XOffset, count, width(), TCard::GetCardWidth()),
+                       FanStep(YOffset, count, height(), TCard::GetCardHeight()));
 }
 
 void TCardPileView::SetColor(const QColor& color) {
@@ -416,7 +434,8 @@ void TCardPileView::BuildDragImage() {
     DragImage.setDevicePixelRatio(ratio);
     DragImage.fill(Qt::transparent);
     QPainter canvas(&DragImage);
-    for (int j = 0; j < m; ++j) DragPile->Cards[static_cast<std::size_t>(j)]->DrawCardOnCanvas(CardPosition(j), canvas);
+    for (int j = 0; j < m; ++j)
+        DragPile->Cards[static_cast<std::size_t>(j)]->DrawCardOnCanvas(FanPosition(j, XOffset, YOffset), canvas);
 }
 
 // The view or window under the mouse gets OnDragOver; returns it (null
