@@ -1,6 +1,7 @@
 #include "GameRegistry.h"
 
 #include "DblKlondikeWindow.h"
+#include "FreeCellWindow.h"
 #include "KlondikeWindow.h"
 
 namespace {
@@ -18,7 +19,8 @@ const std::array<TSolitaireGame, 12> kGames = {{
      &Make<TDblKlondikeForm>, &Make<TsDblKlondikeForm>},
     {"Forty Thieves", "FORTYTHIEVES", "TFortyThievesForm", 1024, "TsFortyThievesForm", 800, "Forty Thieves", 1003,
      nullptr, nullptr},
-    {"Free Cell", "FREECELL", "TFreeCellForm", 800, "TsFreeCellForm", 0, "FreeCell", 1004, nullptr, nullptr},
+    {"Free Cell", "FREECELL", "TFreeCellForm", 800, "TsFreeCellForm", 0, "FreeCell", 1004, &Make<TFreeCellForm>,
+     &Make<TsFreeCellForm>},
     {"Golf", "GOLF", "TGolfForm", 800, "TsGolfForm", 0, "Golf", 1005, nullptr, nullptr},
     {"Indian Patience", "INDIAN", "TIndianPatienceForm", 1024, "TsIndianPatienceForm", 800, "Indian Patience", 1006,
      nullptr, nullptr},
