@@ -3,6 +3,7 @@
 #include "DblKlondikeWindow.h"
 #include "FreeCellWindow.h"
 #include "KlondikeWindow.h"
+#include "SeaHavenWindow.h"
 
 namespace {
 // The factory finishes the window: a window is whole only after FormCreate.
@@ -30,7 +31,8 @@ const std::array<TSolitaireGame, 12> kGames = {{
     {"Pyramid", "PYRAMID", "TPyramidForm", 800, "TsPyramidForm", 0, "Pyramid", 1009, nullptr, nullptr},
     {"Queen of Italy", "QUEENITALY", "TQueenItalyForm", 1024, "TsQueenItalyForm", 800, "Queen of Italy", 1010,
      nullptr, nullptr},
-    {"Sea Towers", "SEAHAVEN", "TSeaHavenForm", 1024, "TsSeaHavenForm", 800, "Sea Towers", 1011, nullptr, nullptr},
+    {"Sea Towers", "SEAHAVEN", "TSeaHavenForm", 1024, "TsSeaHavenForm", 800, "Sea Towers", 1011, &Make<TSeaHavenForm>,
+     &Make<TsSeaHavenForm>},
     {"Spider", "SPIDER", "TSpiderForm", 1024, "TsSpiderForm", 800, "Spider", 1012, nullptr, nullptr},
 }};
 } // namespace
