@@ -1,5 +1,6 @@
 #include "GameRegistry.h"
 
+#include "CastleWindow.h"
 #include "DblKlondikeWindow.h"
 #include "FreeCellWindow.h"
 #include "KlondikeWindow.h"
@@ -14,8 +15,8 @@ template <class Form> TGameForm* Make(QWidget* parent) {
 }
 
 const std::array<TSolitaireGame, 12> kGames = {{
-    {"Beleaguered Castle", "CASTLE", "TCastleForm", 800, "TsCastleForm", 0, "Beleaguered Castle", 1001, nullptr,
-     nullptr},
+    {"Beleaguered Castle", "CASTLE", "TCastleForm", 800, "TsCastleForm", 0, "Beleaguered Castle", 1001, &Make<TCastleForm>,
+     &Make<TsCastleForm>},
     {"Double Klondike", "DBLKLONDIKE", "TDblKlondikeForm", 1024, "TsDblKlondikeForm", 800, "Double Klondike", 1002,
      &Make<TDblKlondikeForm>, &Make<TsDblKlondikeForm>},
     {"Forty Thieves", "FORTYTHIEVES", "TFortyThievesForm", 1024, "TsFortyThievesForm", 800, "Forty Thieves", 1003,
