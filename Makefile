@@ -11,7 +11,8 @@ PACKAGES := cmake ninja-build ccache g++ pkg-config \
 	qt6-base-dev qt6-image-formats-plugins libgl-dev \
 	libsdl2-dev libsdl2-image-dev \
 	libgtest-dev libgmock-dev libbenchmark-dev \
-	xvfb xauth x11-utils xdotool libx11-dev imagemagick fonts-dejavu-core
+	xvfb xauth x11-utils xdotool libx11-dev imagemagick fonts-dejavu-core \
+	freecell-solver-bin
 
 # Installs those of the given Debian packages that are missing; a fresh
 # machine has no package lists yet, so they are fetched first.
