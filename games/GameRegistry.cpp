@@ -1,6 +1,7 @@
 #include "GameRegistry.h"
 
 #include "DblKlondikeWindow.h"
+#include "GolfWindow.h"
 #include "KlondikeWindow.h"
 
 namespace {
@@ -19,7 +20,7 @@ const std::array<TSolitaireGame, 12> kGames = {{
     {"Forty Thieves", "FORTYTHIEVES", "TFortyThievesForm", 1024, "TsFortyThievesForm", 800, "Forty Thieves", 1003,
      nullptr, nullptr},
     {"Free Cell", "FREECELL", "TFreeCellForm", 800, "TsFreeCellForm", 0, "FreeCell", 1004, nullptr, nullptr},
-    {"Golf", "GOLF", "TGolfForm", 800, "TsGolfForm", 0, "Golf", 1005, nullptr, nullptr},
+    {"Golf", "GOLF", "TGolfForm", 800, "TsGolfForm", 0, "Golf", 1005, &Make<TGolfForm>, &Make<TsGolfForm>},
     {"Indian Patience", "INDIAN", "TIndianPatienceForm", 1024, "TsIndianPatienceForm", 800, "Indian Patience", 1006,
      nullptr, nullptr},
     {"Klondike", "KLONDIKE", "TKlondikeForm", 800, "TsKlondikeForm", 0, "Klondike", 1007, &Make<TKlondikeForm>,
