@@ -3,6 +3,7 @@
 #include "DblKlondikeWindow.h"
 #include "GolfWindow.h"
 #include "KlondikeWindow.h"
+#include "MontanaWindow.h"
 
 namespace {
 // The factory finishes the window: a window is whole only after FormCreate.
@@ -25,7 +26,8 @@ const std::array<TSolitaireGame, 12> kGames = {{
      nullptr, nullptr},
     {"Klondike", "KLONDIKE", "TKlondikeForm", 800, "TsKlondikeForm", 0, "Klondike", 1007, &Make<TKlondikeForm>,
      &Make<TsKlondikeForm>},
-    {"Montana", "MONTANA", "TMontanaForm", 1024, "TsMontanaForm", 800, "Montana", 1008, nullptr, nullptr},
+    {"Montana", "MONTANA", "TMontanaForm", 1024, "TsMontanaForm", 800, "Montana", 1008, &Make<TMontanaForm>,
+     &Make<TsMontanaForm>},
     {"Pyramid", "PYRAMID", "TPyramidForm", 800, "TsPyramidForm", 0, "Pyramid", 1009, nullptr, nullptr},
     {"Queen of Italy", "QUEENITALY", "TQueenItalyForm", 1024, "TsQueenItalyForm", 800, "Queen of Italy", 1010,
      nullptr, nullptr},
