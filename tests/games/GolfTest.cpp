@@ -5,6 +5,7 @@
 #include "GolfWindow.h"
 
 #include <QAction>
+#include <QMenu>
 #include <memory>
 
 using namespace GameTest;
@@ -231,4 +232,28 @@ TEST_F(GolfTest, WinsOnlyWhenTheStockIsUsedUpToo) {
     form->NewGame1Click(form->NewGame1); // a won game deals without asking
     EXPECT_EQ(dialogs.Count("Confirm"), 0);
     EXPECT_FALSE(form->GameWon);
+}
+
+TEST_F(GolfTest, MenuAndWindowOfBothSizes) {
+    QStringList items;
+    for (QAction* a : form->PopupMenu1->actions()) items << a->objectName();
+    EXPECT_EQ(items, QStringList({"Undo1", "N3", "KingStopsSequence1", "N1", "NewGame1", "Restart1", "Preferences1",
+                                  "About1"}));
+    EXPECT_TRUE(form->KingStopsSequence1->shortcut().isEmpty());
+    EXPECT_EQ(form->About1->text(), "Rule&s...");
+    EXPECT_EQ(form->size(), QSize(700, 430));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    drive->Key(Qt::Key_F1);
+    EXPECT_EQ(dialogs.Of("Help"), QStringList{"1005"});
+
+    TCard::SetCardSize(FS_SMALL);
+    TsGolfForm small;
+    TCard::SetCardSize(FS_LARGE);
+    EXPECT_EQ(small.size(), QSize(585, 340));
+    EXPECT_EQ(small.Info().PlacementSection, "Golf");
+    EXPECT_EQ(small.DiscardPileView->XOffset, 7.0f);
+    EXPECT_EQ(small.PileView("TableauPileView7")->geometry(), QRect(504, 8, 61, 200));
+    EXPECT_EQ(small.PileView("TableauPileView7")->YOffset, 16.0f);
+    EXPECT_EQ(small.DeckPileView->geometry(), QRect(8, 224, 97, 105));
+    small.GameWon = true;
 }

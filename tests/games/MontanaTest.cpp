@@ -5,6 +5,7 @@
 #include "MontanaWindow.h"
 
 #include <QAction>
+#include <QMenu>
 #include <memory>
 
 using namespace GameTest;
@@ -306,4 +307,26 @@ TEST_F(MontanaTest, FourFullRowsWin) {
     EXPECT_EQ(dialogs.Count("Win"), 1);
     form->NewGame1Click(form->NewGame1);
     EXPECT_EQ(dialogs.Count("Confirm"), 0);
+}
+
+TEST_F(MontanaTest, MenuAndWindowOfBothSizes) {
+    QStringList items;
+    for (QAction* a : form->PopupMenu1->actions()) items << a->objectName();
+    EXPECT_EQ(items, QStringList({"Undo1", "N2", "Shuffle1", "N1", "NewGame1", "Restart1", "Preferences1", "About1"}));
+    EXPECT_EQ(form->Shuffle1->text(), "&Shuffle Remaining");
+    EXPECT_FALSE(form->Shuffle1->isCheckable());
+    EXPECT_EQ(form->Shuffle1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(form->About1->text(), "Rul&es...");
+    EXPECT_EQ(form->size(), QSize(1041, 580));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    EXPECT_EQ(P(52)->geometry(), QRect(960, 440, 80, 125));
+
+    TCard::SetCardSize(FS_SMALL);
+    TsMontanaForm small;
+    TCard::SetCardSize(FS_LARGE);
+    EXPECT_EQ(small.size(), QSize(800, 420));
+    EXPECT_EQ(small.Info().PlacementSection, "sMontana");
+    EXPECT_EQ(small.Grid[14]->geometry(), QRect(64, 112, 61, 95));
+    EXPECT_EQ(small.Grid[51]->geometry(), QRect(735, 320, 61, 95));
+    small.GameWon = true;
 }
