@@ -3,7 +3,9 @@
 #include "CastleWindow.h"
 #include "DblKlondikeWindow.h"
 #include "FreeCellWindow.h"
+#include "GolfWindow.h"
 #include "KlondikeWindow.h"
+#include "MontanaWindow.h"
 #include "SeaHavenWindow.h"
 
 namespace {
@@ -15,30 +17,32 @@ template <class Form> TGameForm* Make(QWidget* parent) {
 }
 
 const std::array<TSolitaireGame, 12> kGames = {{
-    {"Beleaguered Castle", "CASTLE", "TCastleForm", 800, "TsCastleForm", 0, "Beleaguered Castle", 1001, &Make<TCastleForm>,
-     &Make<TsCastleForm>},
-    {"Double Klondike", "DBLKLONDIKE", "TDblKlondikeForm", 1024, "TsDblKlondikeForm", 800, "Double Klondike", 1002,
-     &Make<TDblKlondikeForm>, &Make<TsDblKlondikeForm>},
-    {"Forty Thieves", "FORTYTHIEVES", "TFortyThievesForm", 1024, "TsFortyThievesForm", 800, "Forty Thieves", 1003,
-     nullptr, nullptr},
-    {"Free Cell", "FREECELL", "TFreeCellForm", 800, "TsFreeCellForm", 0, "FreeCell", 1004, &Make<TFreeCellForm>,
-     &Make<TsFreeCellForm>},
-    {"Golf", "GOLF", "TGolfForm", 800, "TsGolfForm", 0, "Golf", 1005, nullptr, nullptr},
-    {"Indian Patience", "INDIAN", "TIndianPatienceForm", 1024, "TsIndianPatienceForm", 800, "Indian Patience", 1006,
-     nullptr, nullptr},
-    {"Klondike", "KLONDIKE", "TKlondikeForm", 800, "TsKlondikeForm", 0, "Klondike", 1007, &Make<TKlondikeForm>,
-     &Make<TsKlondikeForm>},
-    {"Montana", "MONTANA", "TMontanaForm", 1024, "TsMontanaForm", 800, "Montana", 1008, nullptr, nullptr},
+    {"Beleaguered Castle", "CASTLE", "TCastleForm", 800, "TsCastleForm", 0, "Beleaguered Castle", 1001,
+     &Make<TCastleForm>, &Make<TsCastleForm>},
+    {"Double Klondike", "DBLKLONDIKE", "TDblKlondikeForm", 1024, "TsDblKlondikeForm", 800, "Double Klondike",
+     1002, &Make<TDblKlondikeForm>, &Make<TsDblKlondikeForm>},
+    {"Forty Thieves", "FORTYTHIEVES", "TFortyThievesForm", 1024, "TsFortyThievesForm", 800, "Forty Thieves",
+     1003, nullptr, nullptr},
+    {"Free Cell", "FREECELL", "TFreeCellForm", 800, "TsFreeCellForm", 0, "FreeCell", 1004,
+     &Make<TFreeCellForm>, &Make<TsFreeCellForm>},
+    {"Golf", "GOLF", "TGolfForm", 800, "TsGolfForm", 0, "Golf", 1005, &Make<TGolfForm>, &Make<TsGolfForm>},
+    {"Indian Patience", "INDIAN", "TIndianPatienceForm", 1024, "TsIndianPatienceForm", 800, "Indian Patience",
+     1006, nullptr, nullptr},
+    {"Klondike", "KLONDIKE", "TKlondikeForm", 800, "TsKlondikeForm", 0, "Klondike", 1007,
+     &Make<TKlondikeForm>, &Make<TsKlondikeForm>},
+    {"Montana", "MONTANA", "TMontanaForm", 1024, "TsMontanaForm", 800, "Montana", 1008, &Make<TMontanaForm>,
+     &Make<TsMontanaForm>},
     {"Pyramid", "PYRAMID", "TPyramidForm", 800, "TsPyramidForm", 0, "Pyramid", 1009, nullptr, nullptr},
     {"Queen of Italy", "QUEENITALY", "TQueenItalyForm", 1024, "TsQueenItalyForm", 800, "Queen of Italy", 1010,
      nullptr, nullptr},
-    {"Sea Towers", "SEAHAVEN", "TSeaHavenForm", 1024, "TsSeaHavenForm", 800, "Sea Towers", 1011, &Make<TSeaHavenForm>,
-     &Make<TsSeaHavenForm>},
+    {"Sea Towers", "SEAHAVEN", "TSeaHavenForm", 1024, "TsSeaHavenForm", 800, "Sea Towers", 1011,
+     &Make<TSeaHavenForm>, &Make<TsSeaHavenForm>},
     {"Spider", "SPIDER", "TSpiderForm", 1024, "TsSpiderForm", 800, "Spider", 1012, nullptr, nullptr},
 }};
 } // namespace
-
-const std::array<TSolitaireGame, 12>& SolitaireGames() { return kGames; }
+const std::array<TSolitaireGame, 12>& SolitaireGames() {
+    return kGames;
+}
 
 TGameForm* CreateGameForm(const QString& className, QWidget* parent) {
     for (const TSolitaireGame& game : kGames) {
