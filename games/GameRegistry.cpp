@@ -1,6 +1,7 @@
 #include "GameRegistry.h"
 
 #include "DblKlondikeWindow.h"
+#include "FortyThievesWindow.h"
 #include "KlondikeWindow.h"
 
 namespace {
@@ -17,7 +18,7 @@ const std::array<TSolitaireGame, 12> kGames = {{
     {"Double Klondike", "DBLKLONDIKE", "TDblKlondikeForm", 1024, "TsDblKlondikeForm", 800, "Double Klondike", 1002,
      &Make<TDblKlondikeForm>, &Make<TsDblKlondikeForm>},
     {"Forty Thieves", "FORTYTHIEVES", "TFortyThievesForm", 1024, "TsFortyThievesForm", 800, "Forty Thieves", 1003,
-     nullptr, nullptr},
+     &Make<TFortyThievesForm>, &Make<TsFortyThievesForm>},
     {"Free Cell", "FREECELL", "TFreeCellForm", 800, "TsFreeCellForm", 0, "FreeCell", 1004, nullptr, nullptr},
     {"Golf", "GOLF", "TGolfForm", 800, "TsGolfForm", 0, "Golf", 1005, nullptr, nullptr},
     {"Indian Patience", "INDIAN", "TIndianPatienceForm", 1024, "TsIndianPatienceForm", 800, "Indian Patience", 1006,
