@@ -2,6 +2,7 @@
 
 #include "DblKlondikeWindow.h"
 #include "FortyThievesWindow.h"
+#include "IndianPatienceWindow.h"
 #include "KlondikeWindow.h"
 
 namespace {
@@ -22,7 +23,7 @@ const std::array<TSolitaireGame, 12> kGames = {{
     {"Free Cell", "FREECELL", "TFreeCellForm", 800, "TsFreeCellForm", 0, "FreeCell", 1004, nullptr, nullptr},
     {"Golf", "GOLF", "TGolfForm", 800, "TsGolfForm", 0, "Golf", 1005, nullptr, nullptr},
     {"Indian Patience", "INDIAN", "TIndianPatienceForm", 1024, "TsIndianPatienceForm", 800, "Indian Patience", 1006,
-     nullptr, nullptr},
+     &Make<TIndianPatienceForm>, &Make<TsIndianPatienceForm>},
     {"Klondike", "KLONDIKE", "TKlondikeForm", 800, "TsKlondikeForm", 0, "Klondike", 1007, &Make<TKlondikeForm>,
      &Make<TsKlondikeForm>},
     {"Montana", "MONTANA", "TMontanaForm", 1024, "TsMontanaForm", 800, "Montana", 1008, nullptr, nullptr},
