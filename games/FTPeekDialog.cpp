@@ -2,6 +2,7 @@
 
 #include "CardPileView.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
@@ -21,6 +22,12 @@ TFTPeekDlg::TFTPeekDlg(QWidget* parent)
     Label1 = new QLabel(QStringLiteral("Next card in stock"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->move(14, 8);
+    // The window is small: a wide desktop font shrinks until the line fits.
+    QFont font = Label1->font();
+    while (QFontMetrics(font).horizontalAdvance(Label1->text()) > width() - 2 * Label1->x() + 8 &&
+           font.pointSizeF() > 6.0)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    Label1->setFont(font);
     Label1->adjustSize();
 
     Image1 = new QLabel(this);
