@@ -2,8 +2,10 @@
 
 #include "CastleWindow.h"
 #include "DblKlondikeWindow.h"
+#include "FortyThievesWindow.h"
 #include "FreeCellWindow.h"
 #include "GolfWindow.h"
+#include "IndianPatienceWindow.h"
 #include "KlondikeWindow.h"
 #include "MontanaWindow.h"
 #include "SeaHavenWindow.h"
@@ -22,12 +24,12 @@ const std::array<TSolitaireGame, 12> kGames = {{
     {"Double Klondike", "DBLKLONDIKE", "TDblKlondikeForm", 1024, "TsDblKlondikeForm", 800, "Double Klondike",
      1002, &Make<TDblKlondikeForm>, &Make<TsDblKlondikeForm>},
     {"Forty Thieves", "FORTYTHIEVES", "TFortyThievesForm", 1024, "TsFortyThievesForm", 800, "Forty Thieves",
-     1003, nullptr, nullptr},
+     1003, &Make<TFortyThievesForm>, &Make<TsFortyThievesForm>},
     {"Free Cell", "FREECELL", "TFreeCellForm", 800, "TsFreeCellForm", 0, "FreeCell", 1004,
      &Make<TFreeCellForm>, &Make<TsFreeCellForm>},
     {"Golf", "GOLF", "TGolfForm", 800, "TsGolfForm", 0, "Golf", 1005, &Make<TGolfForm>, &Make<TsGolfForm>},
     {"Indian Patience", "INDIAN", "TIndianPatienceForm", 1024, "TsIndianPatienceForm", 800, "Indian Patience",
-     1006, nullptr, nullptr},
+     1006, &Make<TIndianPatienceForm>, &Make<TsIndianPatienceForm>},
     {"Klondike", "KLONDIKE", "TKlondikeForm", 800, "TsKlondikeForm", 0, "Klondike", 1007,
      &Make<TKlondikeForm>, &Make<TsKlondikeForm>},
     {"Montana", "MONTANA", "TMontanaForm", 1024, "TsMontanaForm", 800, "Montana", 1008, &Make<TMontanaForm>,
