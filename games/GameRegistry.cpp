@@ -2,6 +2,7 @@
 
 #include "DblKlondikeWindow.h"
 #include "KlondikeWindow.h"
+#include "SpiderWindow.h"
 
 namespace {
 // The factory finishes the window: a window is whole only after FormCreate.
@@ -29,7 +30,8 @@ const std::array<TSolitaireGame, 12> kGames = {{
     {"Queen of Italy", "QUEENITALY", "TQueenItalyForm", 1024, "TsQueenItalyForm", 800, "Queen of Italy", 1010,
      nullptr, nullptr},
     {"Sea Towers", "SEAHAVEN", "TSeaHavenForm", 1024, "TsSeaHavenForm", 800, "Sea Towers", 1011, nullptr, nullptr},
-    {"Spider", "SPIDER", "TSpiderForm", 1024, "TsSpiderForm", 800, "Spider", 1012, nullptr, nullptr},
+    {"Spider", "SPIDER", "TSpiderForm", 1024, "TsSpiderForm", 800, "Spider", 1012, &Make<TSpiderForm>,
+     &Make<TsSpiderForm>},
 }};
 } // namespace
 
