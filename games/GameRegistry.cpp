@@ -2,6 +2,7 @@
 
 #include "DblKlondikeWindow.h"
 #include "KlondikeWindow.h"
+#include "QueenItalyWindow.h"
 #include "SpiderWindow.h"
 
 namespace {
@@ -28,7 +29,7 @@ const std::array<TSolitaireGame, 12> kGames = {{
     {"Montana", "MONTANA", "TMontanaForm", 1024, "TsMontanaForm", 800, "Montana", 1008, nullptr, nullptr},
     {"Pyramid", "PYRAMID", "TPyramidForm", 800, "TsPyramidForm", 0, "Pyramid", 1009, nullptr, nullptr},
     {"Queen of Italy", "QUEENITALY", "TQueenItalyForm", 1024, "TsQueenItalyForm", 800, "Queen of Italy", 1010,
-     nullptr, nullptr},
+     &Make<TQueenItalyForm>, &Make<TsQueenItalyForm>},
     {"Sea Towers", "SEAHAVEN", "TSeaHavenForm", 1024, "TsSeaHavenForm", 800, "Sea Towers", 1011, nullptr, nullptr},
     {"Spider", "SPIDER", "TSpiderForm", 1024, "TsSpiderForm", 800, "Spider", 1012, &Make<TSpiderForm>,
      &Make<TsSpiderForm>},
