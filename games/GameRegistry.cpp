@@ -8,7 +8,9 @@
 #include "IndianPatienceWindow.h"
 #include "KlondikeWindow.h"
 #include "MontanaWindow.h"
+#include "QueenItalyWindow.h"
 #include "SeaHavenWindow.h"
+#include "SpiderWindow.h"
 
 namespace {
 // The factory finishes the window: a window is whole only after FormCreate.
@@ -36,10 +38,11 @@ const std::array<TSolitaireGame, 12> kGames = {{
      &Make<TsMontanaForm>},
     {"Pyramid", "PYRAMID", "TPyramidForm", 800, "TsPyramidForm", 0, "Pyramid", 1009, nullptr, nullptr},
     {"Queen of Italy", "QUEENITALY", "TQueenItalyForm", 1024, "TsQueenItalyForm", 800, "Queen of Italy", 1010,
-     nullptr, nullptr},
+     &Make<TQueenItalyForm>, &Make<TsQueenItalyForm>},
     {"Sea Towers", "SEAHAVEN", "TSeaHavenForm", 1024, "TsSeaHavenForm", 800, "Sea Towers", 1011,
      &Make<TSeaHavenForm>, &Make<TsSeaHavenForm>},
-    {"Spider", "SPIDER", "TSpiderForm", 1024, "TsSpiderForm", 800, "Spider", 1012, nullptr, nullptr},
+    {"Spider", "SPIDER", "TSpiderForm", 1024, "TsSpiderForm", 800, "Spider", 1012, &Make<TSpiderForm>,
+     &Make<TsSpiderForm>},
 }};
 } // namespace
 const std::array<TSolitaireGame, 12>& SolitaireGames() {
