@@ -2,6 +2,7 @@
 
 #include "DblKlondikeWindow.h"
 #include "KlondikeWindow.h"
+#include "PyramidWindow.h"
 
 namespace {
 // The factory finishes the window: a window is whole only after FormCreate.
@@ -25,7 +26,8 @@ const std::array<TSolitaireGame, 12> kGames = {{
     {"Klondike", "KLONDIKE", "TKlondikeForm", 800, "TsKlondikeForm", 0, "Klondike", 1007, &Make<TKlondikeForm>,
      &Make<TsKlondikeForm>},
     {"Montana", "MONTANA", "TMontanaForm", 1024, "TsMontanaForm", 800, "Montana", 1008, nullptr, nullptr},
-    {"Pyramid", "PYRAMID", "TPyramidForm", 800, "TsPyramidForm", 0, "Pyramid", 1009, nullptr, nullptr},
+    {"Pyramid", "PYRAMID", "TPyramidForm", 800, "TsPyramidForm", 0, "Pyramid", 1009, &Make<TPyramidForm>,
+     &Make<TsPyramidForm>},
     {"Queen of Italy", "QUEENITALY", "TQueenItalyForm", 1024, "TsQueenItalyForm", 800, "Queen of Italy", 1010,
      nullptr, nullptr},
     {"Sea Towers", "SEAHAVEN", "TSeaHavenForm", 1024, "TsSeaHavenForm", 800, "Sea Towers", 1011, nullptr, nullptr},
