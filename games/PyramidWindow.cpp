@@ -428,8 +428,9 @@ void TPyramidForm::UndoRecord() {
 }
 
 void TPyramidForm::Undo1Click() {
-    Play(&TSoundManager::PlayUndo);
     const int count = UndoList->RecordCount();
+    if (count == 0) return;
+    Play(&TSoundManager::PlayUndo);
     int records = UndoList->LastActionSize();
     bool redeal = false, counted = false;
     for (int k = count - records; k < count; ++k) {
