@@ -8,6 +8,7 @@
 #include "IndianPatienceWindow.h"
 #include "KlondikeWindow.h"
 #include "MontanaWindow.h"
+#include "PyramidWindow.h"
 #include "QueenItalyWindow.h"
 #include "SeaHavenWindow.h"
 #include "SpiderWindow.h"
@@ -36,7 +37,8 @@ const std::array<TSolitaireGame, 12> kGames = {{
      &Make<TKlondikeForm>, &Make<TsKlondikeForm>},
     {"Montana", "MONTANA", "TMontanaForm", 1024, "TsMontanaForm", 800, "Montana", 1008, &Make<TMontanaForm>,
      &Make<TsMontanaForm>},
-    {"Pyramid", "PYRAMID", "TPyramidForm", 800, "TsPyramidForm", 0, "Pyramid", 1009, nullptr, nullptr},
+    {"Pyramid", "PYRAMID", "TPyramidForm", 800, "TsPyramidForm", 0, "Pyramid", 1009, &Make<TPyramidForm>,
+     &Make<TsPyramidForm>},
     {"Queen of Italy", "QUEENITALY", "TQueenItalyForm", 1024, "TsQueenItalyForm", 800, "Queen of Italy", 1010,
      &Make<TQueenItalyForm>, &Make<TsQueenItalyForm>},
     {"Sea Towers", "SEAHAVEN", "TSeaHavenForm", 1024, "TsSeaHavenForm", 800, "Sea Towers", 1011,
