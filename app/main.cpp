@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quillane!"));
+    // Docks and task bars match the windows to the installed launcher and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillane.Quillane"));
     // The selector ends the program, also while it is hidden in the tray and
     // the last game window closes.
     QApplication::setQuitOnLastWindowClosed(false);
