@@ -3,6 +3,7 @@
 # opens Klondike from the keyboard, closes the selector and checks that the
 # program ended cleanly and saved its settings.
 #   smoke.sh QUILLANE WM_CLOSE       (run inside xvfb-run)
+#   SMOKE_WM_CLASS=Class smoke.sh ...  also checks the selector's window class
 set -u
 quillane=$1
 wm_close=$2
@@ -33,6 +34,12 @@ wait_window() {
 pid=$!
 
 selector=$(wait_window 'Quillane!') || fail "no \"Quillane!\" window"
+# With SMOKE_WM_CLASS set, the window's class must be that one: the class a
+# launcher entry's StartupWMClass names.
+if [ -n "${SMOKE_WM_CLASS:-}" ]; then
+    class=$(xprop -id "$selector" WM_CLASS) || fail "cannot read WM_CLASS"
+    [ "${class##*, }" = "\"$SMOKE_WM_CLASS\"" ] || fail "$class, not class \"$SMOKE_WM_CLASS\""
+fi
 # Typing a letter selects the first game starting with it: Klondike. A key
 # sent before the new window has taken the focus is lost, so try again.
 opened=
