@@ -12,8 +12,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quillane!"));
-    // Docks and task bars match the windows to the installed launcher and its icon.
+    // No display name: Qt would append it to every window title. Task bars
+    // find the program by its desktop file and the window class instead.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillane.Quillane"));
     // The selector ends the program, also while it is hidden in the tray and
     // the last game window closes.

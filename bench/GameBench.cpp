@@ -19,8 +19,10 @@
 #include <benchmark/benchmark.h>
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -116,22 +118,26 @@ void OpenTrivial(benchmark::State& state, int width, int height) {
     }
 }
 
-// A game some moves in: cards turned from the stock, what fits moved up by
-// double-clicks, so every kind of pile shows cards.
+// A game some moves in, played by its own views: stock clicks, then a
+// double-click and a click on the top card of every other view, so that
+// every kind of pile shows cards whatever the game.
 void PlayInto(TGameForm* form) {
     QWindow* window = form->windowHandle();
-    TCardPileView* stock = form->PileView(QStringLiteral("DeckPileView"));
-    TCardPileView* waste = form->PileView(QStringLiteral("DiscardPileView"));
     auto top = [](TCardPileView* view) {
         const int index = qMax(0, int(view->Pile->Cards.size()) - 1);
         return view->mapTo(view->window(), view->CardPosition(index) + QPoint(10, 8));
     };
+    const std::vector<TCardPileView*> stocks = form->ViewsOf(TPileSlot::Stock);
     for (int i = 0; i < 20; ++i) {
-        if (stock) QTest::mouseClick(window, Qt::LeftButton, {}, top(stock));
-        if (waste && !waste->Pile->Cards.empty()) QTest::mouseDClick(window, Qt::LeftButton, {}, top(waste));
-        for (TCardPileView* view : form->PileViews())
-            if (view->objectName().startsWith(QStringLiteral("TableauPileView")) && !view->Pile->Cards.empty())
-                QTest::mouseDClick(window, Qt::LeftButton, {}, top(view));
+        for (TCardPileView* stock : stocks)
+            if (stock->isVisible()) QTest::mouseClick(window, Qt::LeftButton, {}, top(stock));
+        for (TCardPileView* view : form->PileViews()) {
+            if (!view->isVisible() || view->Pile->Cards.empty()) continue;
+            if (std::find(stocks.begin(), stocks.end(), view) != stocks.end()) continue;
+            QTest::mouseDClick(window, Qt::LeftButton, {}, top(view));
+            if (view->isVisible() && !view->Pile->Cards.empty())
+                QTest::mouseClick(window, Qt::LeftButton, {}, top(view));
+        }
     }
 }
 
@@ -186,14 +192,22 @@ int main(int argc, char** argv) {
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get())) return 1;
 
+    // Every game the registry can open, in both card sizes.
     struct Game {
-        const char* label;
+        std::string label;
         const char* name;
         const char* large;
         const char* small;
     };
-    const Game games[] = {{"Klondike", "Klondike", "TKlondikeForm", "TsKlondikeForm"},
-                          {"DblKlondike", "Double Klondike", "TDblKlondikeForm", "TsDblKlondikeForm"}};
+    std::vector<Game> games;
+    for (const TSolitaireGame& entry : SolitaireGames()) {
+        if (!entry.CreateLarge || !entry.CreateSmall) continue;
+        std::string label = entry.Name;
+        label.erase(std::remove(label.begin(), label.end(), ' '), label.end());
+        games.push_back({label, entry.Name, entry.LargeClass, entry.SmallClass});
+    }
+    // --games lists what is measured, one "key|name|size|plain|class" line per window.
+    const bool listOnly = argc > 1 && qstrcmp(argv[1], "--games") == 0;
     for (const Game& game : games) {
         for (bool large : {true, false}) {
             // The window's size, for the plain window beside it.
@@ -207,13 +221,18 @@ int main(int argc, char** argv) {
                 delete probe;
             }
             const std::string size = large ? "Large" : "Small";
-            Spread(benchmark::RegisterBenchmark(("OpenFirst" + std::string(game.label) + size).c_str(),
-                                                [=](benchmark::State& s) { OpenGame(s, game.name, large, false); }))
+            if (listOnly) {
+                std::printf("%s|%s|%s|%dx%d|%s\n", (game.label + size).c_str(), game.name, large ? "large" : "small",
+                            width, height, className);
+                continue;
+            }
+            Spread(benchmark::RegisterBenchmark(("OpenFirst" + game.label + size).c_str(),
+                                                [game, large](benchmark::State& s) { OpenGame(s, game.name, large, false); }))
                 ->UseManualTime()
                 ->Iterations(1)
                 ->Repetitions(15);
-            Spread(benchmark::RegisterBenchmark(("OpenAgain" + std::string(game.label) + size).c_str(),
-                                                [=](benchmark::State& s) { OpenGame(s, game.name, large, true); }))
+            Spread(benchmark::RegisterBenchmark(("OpenAgain" + game.label + size).c_str(),
+                                                [game, large](benchmark::State& s) { OpenGame(s, game.name, large, true); }))
                 ->UseManualTime()
                 ->Iterations(1)
                 ->Repetitions(15);
@@ -229,6 +248,11 @@ int main(int argc, char** argv) {
                                                 [=](benchmark::State& s) { PaintTrivial(s, width, height); }))
                 ->Repetitions(9);
         }
+    }
+    if (listOnly) {
+        preferences.reset();
+        form.reset();
+        return 0;
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -114,21 +114,10 @@ echo "Quillane benchmarks on $(nproc) x $(grep -m1 'model name' /proc/cpuinfo | 
 printf '%-44s %9s %9s %9s  %-26s %9s %8s  %s\n' "measurement" "median" "min" "max" "reference" "ref med" "ratio" "target"
 row "Cold start: window mapped" StartMapped "trivial Qt program" TrivialMapped ms
 row "Cold start: first paint" StartPainted "trivial Qt program" TrivialPainted ms x1.5
-for game in Klondike:Klondike DblKlondike:"Double Klondike"; do
-	key=${game%%:*}
-	name=${game#*:}
-	for size in Large Small; do
-		case $key$size in
-		KlondikeLarge) plain=672x491 form=TKlondikeForm ;;
-		KlondikeSmall) plain=510x392 form=TsKlondikeForm ;;
-		DblKlondikeLarge) plain=986x582 form=TDblKlondikeForm ;;
-		DblKlondikeSmall) plain=756x489 form=TsDblKlondikeForm ;;
-		esac
-		lsize=$(echo "$size" | tr 'LS' 'ls')
-		row "Open $name, $lsize, first" "OpenFirst$key$size" "plain window $plain" "OpenPlain$plain" ms "<40"
-		row "Open $name, $lsize, again" "OpenAgain$key$size" "plain window $plain" "OpenPlain$plain" ms "<40"
-		row "Paint $name table, $lsize" "Paint$form" "plain window $plain" "PaintPlain$plain" ms "<2"
-	done
+"$bench/quillane_bench_games" --games 2>/dev/null | while IFS='|' read -r key name lsize plain form; do
+	row "Open $name, $lsize, first" "OpenFirst$key" "plain window $plain" "OpenPlain$plain" ms "<40"
+	row "Open $name, $lsize, again" "OpenAgain$key" "plain window $plain" "OpenPlain$plain" ms "<40"
+	row "Paint $name table, $lsize" "Paint$form" "plain window $plain" "PaintPlain$plain" ms "<2"
 done
 for scale in 1 2; do
 	row "Paint Klondike table @${scale}x" "PaintKlondikeTable@${scale}x" "" "" ms "<2"

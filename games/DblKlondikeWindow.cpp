@@ -12,7 +12,8 @@ const TGameInfo& TDblKlondikeForm::LargeInfo() {
         i.PlacementSection = QStringLiteral("DoubleKlondike");
         i.ProfileSection = QStringLiteral("DoubleKlondike");
         i.HelpTopic = 1002;
-        i.TotalCards = 104;
+        i.Decks = 2;
+        i.WinScore = 104;
         i.ClientWidth = 986;
         i.ClientHeight = 582;
         i.MinHeight = 480;
@@ -76,8 +77,9 @@ const TGameInfo& TsDblKlondikeForm::SmallInfo() {
 const TLayout& TsDblKlondikeForm::SmallLayout() {
     static const TLayout layout = SmallCardLayout(
         TDblKlondikeForm::LargeLayout(),
-        TPlaces{{8, 8, 113, 113}, {128, 8, 105, 101}} + PlaceRow(8, 240, 64, 8, 61, 95) +
-            PlaceRow(9, 64, 72, 136, 61, 350, 16.0f) + TPlaces{{720, 112, 25, 25}});
+        TPlaces{{"DeckPileView", 8, 8, 113, 113}, {"DiscardPileView", 128, 8, 105, 101}} +
+            PlaceRow("FoundationPile", 8, 240, 64, 8, 61, 95) + PlaceRow("TableauPileView", 9, 64, 72, 136, 61, 350, 16.0f) +
+            TPlaces{{"RecyclePileView", 720, 112, 25, 25}});
     return layout;
 }
 

@@ -10,6 +10,7 @@
 #include <QContextMenuEvent>
 #include <QHash>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -29,45 +30,11 @@ const QColor kTableGreen(0, 64, 0);
 
 TGameForm* GameFormReference(const QString& className) { return References().value(className, nullptr); }
 
-TGameInfo SmallCardInfo(const TGameInfo& large, const QString& className, const QString& placementSection,
-                        QSize client, int minHeight, int resizeMargin) {
-    TGameInfo info = large;
-    info.ClassName = className;
-    info.PlacementSection = placementSection;
-    info.ClientWidth = client.width();
-    info.ClientHeight = client.height();
-    info.MinHeight = minHeight;
-    info.ResizeMargin = resizeMargin;
-    return info;
-}
-
-TPlaces PlaceRow(int count, int left, int step, int top, int width, int height, float yOffset) {
-    TPlaces places;
-    for (int i = 0; i < count; ++i) places.push_back({left + step * i, top, width, height, yOffset});
-    return places;
-}
-
-TPlaces operator+(TPlaces a, const TPlaces& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-TLayout SmallCardLayout(const TLayout& large, const TPlaces& places) {
-    Q_ASSERT(places.size() == large.size());
-    TLayout small = large;
-    for (std::size_t i = 0; i < small.size() && i < places.size(); ++i) {
-        const TSlotPlace& p = places[i];
-        small[i].Left = p.Left;
-        small[i].Top = p.Top;
-        small[i].Width = p.Width;
-        small[i].Height = p.Height;
-        if (p.YOffset >= 0.0f) small[i].YOffset = p.YOffset;
-    }
-    return small;
-}
-
 TGameForm::TGameForm(const TGameInfo& info, const TLayout& layout, QWidget* parent)
     : QWidget(parent, Qt::Window), info_(info) {
+    if (info.Fixed)
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setObjectName(info.ClassName);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(info.Name);
@@ -83,7 +50,13 @@ TGameForm::TGameForm(const TGameInfo& info, const TLayout& layout, QWidget* pare
 
     zBackground1 = new TzBackground(this);
     zBackground1->setObjectName(QStringLiteral("zBackground1"));
-    CreatePileViews(layout);
+    CreateViews(layout);
+    Tableau = ViewsOf(TPileSlot::Tableau);
+    Foundation = ViewsOf(TPileSlot::Foundation);
+    FreeCells = ViewsOf(TPileSlot::Cell);
+    TDragLayer::Of(this)->OnDragOver = [this](QObject* s, TCardPileView* src, int x, int y, bool& accept) {
+        FormDragOver(s, src, x, y, accept);
+    };
     References().insert(info.ClassName, this);
 }
 
@@ -94,9 +67,17 @@ TGameForm::~TGameForm() {
     ReleaseDeal();
 }
 
-void TGameForm::CreatePileViews(const TLayout& layout) {
+void TGameForm::CreateViews(const TLayout& layout) {
     InitCardImagery();
     for (const TPileSlot& slot : layout) {
+        if (slot.Kind == TPileSlot::Label) {
+            auto* label = new QLabel(this);
+            label->setObjectName(slot.Name);
+            label->setGeometry(slot.Left, slot.Top, slot.Width, slot.Height);
+            label->setAttribute(Qt::WA_TransparentForMouseEvents);
+            labels_.emplace_back(slot.Name, label);
+            continue;
+        }
         auto* view = new TCardPileView(this);
         view->setObjectName(slot.Name);
         view->setGeometry(slot.Left, slot.Top, slot.Width, slot.Height);
@@ -105,12 +86,20 @@ void TGameForm::CreatePileViews(const TLayout& layout) {
         view->IsBordered = (slot.Options & TPileSlot::Bordered) != 0;
         view->AllowDrag = (slot.Options & TPileSlot::Draggable) != 0;
         view->ShowHint = (slot.Options & TPileSlot::Hint) != 0;
+        view->ManualDrop = (slot.Options & TPileSlot::ManualDrop) != 0;
+        view->DragDelayed = (slot.Options & TPileSlot::DragDelayed) != 0;
         view->State = slot.State;
         if (slot.Options & TPileSlot::Black) view->SetColor(Qt::black);
         if (slot.Options & TPileSlot::Hidden) view->hide();
         views_.push_back(view);
         slots_.push_back(slot);
     }
+}
+
+QLabel* TGameForm::LayoutLabel(const QString& name) const {
+    for (const auto& [labelName, label] : labels_)
+        if (labelName == name) return label;
+    return nullptr;
 }
 
 TCardPileView* TGameForm::PileView(const QString& name) const {
@@ -121,7 +110,8 @@ TCardPileView* TGameForm::PileView(const QString& name) const {
 
 bool TGameForm::FaceDownAllowed(const TCardPileView* view) const {
     for (std::size_t i = 0; i < views_.size(); ++i)
-        if (views_[i] == view) return TPileSlot::MayHoldFaceDown(slots_[i].Kind);
+        if (views_[i] == view)
+            return TPileSlot::MayHoldFaceDown(slots_[i].Kind) || (slots_[i].Options & TPileSlot::FaceDown) != 0;
     return false;
 }
 
@@ -132,36 +122,23 @@ std::vector<TCardPileView*> TGameForm::ViewsOf(TPileSlot::Role role) const {
     return result;
 }
 
-QAction* TGameForm::AddCheckItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key) {
-    auto* action = new QAction(caption, this);
-    action->setObjectName(name);
-    action->setCheckable(true);
-    if (!key.isEmpty()) action->setShortcut(key);
-    menu->addAction(action);
-    addAction(action);
-    return action;
-}
-
 bool TGameForm::AddOptionItems(QMenu*) { return false; }
 
 void TGameForm::BuildMenu() {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1->setToolTipsVisible(true);
+    connect(PopupMenu1, &QMenu::aboutToShow, this, [this] { BeforeMenuShows(); });
     auto command = [this](const QString& name, const QString& caption, const QKeySequence& key) {
-        auto* action = new QAction(caption, this);
-        action->setObjectName(name);
-        if (!key.isEmpty()) action->setShortcut(key);
-        PopupMenu1->addAction(action);
-        addAction(action);
-        return action;
+        return AddCommandItem(PopupMenu1, name, caption, key);
     };
     Undo1 = command(QStringLiteral("Undo1"), QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     Undo1->setEnabled(false);
     connect(Undo1, &QAction::triggered, this, [this] {
         if (!Dragging() && UndoList && UndoList->RecordCount() > 0) Undo1Click();
     });
-    PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N1"));
-    if (AddOptionItems(PopupMenu1)) PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N2"));
+    PopupMenu1->addSeparator()->setObjectName(info_.FirstSeparator);
+    if (AddOptionItems(PopupMenu1)) PopupMenu1->addSeparator()->setObjectName(info_.SecondSeparator);
     NewGame1 = command(info_.NewGameName, QStringLiteral("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N));
     Restart1 = command(info_.RestartName, QStringLiteral("&Restart"), {});
     connect(NewGame1, &QAction::triggered, this, [this] { NewGame1Click(NewGame1); });
@@ -214,7 +191,7 @@ int TGameForm::UpdateScore() {
 }
 
 bool TGameForm::CheckWinScore() {
-    if (FoundationCount != info_.TotalCards) return false;
+    if (!info_.IsWinningScore(FoundationCount)) return false;
     GameWon = true;
     Dialogs().ShowWin(this);
     return true;
@@ -252,6 +229,7 @@ void TGameForm::ApplyBackground() {
 void TGameForm::Preferences1Click() {
     Dialogs().ShowPreferences(this);
     ApplyBackground();
+    AfterPreferences();
     RepaintAll();
 }
 
@@ -297,24 +275,7 @@ void TGameForm::RepaintAll() {
         if (view->isVisible()) view->repaint();
 }
 
-void TGameForm::NewShuffledDeck(TCardPile* pile, int decks) {
-    if (UndoList) UndoList->Clear();
-    for (TCardPileView* view : views_) view->DragPile->Empty(false);
-    pile->Empty(false);
-    ReleaseDeal();
-    for (int i = 0; i < decks; ++i) pile->AddDeck();
-    pile->Shuffle();
-    SavedDeck.Empty(false);
-    pile->CopyPileTo(&SavedDeck);
-}
 
-void TGameForm::ReplaySavedDeck(TCardPile* pile) {
-    pile->Empty(false);
-    SavedDeck.CopyPileTo(pile);
-    for (TCard* card : pile->Cards) card->FaceUp = false;
-}
-
-bool TGameForm::Animate(bool quiet) const { return !quiet && Preferences().DoAnimation; }
 
 bool TGameForm::Dragging() const {
     for (TCardPileView* view : views_)
@@ -323,9 +284,11 @@ bool TGameForm::Dragging() const {
 }
 
 void TGameForm::FormResize() {
-    if (!created_ || info_.ResizeMargin == 0) return;
-    for (TCardPileView* view : ViewsOf(TPileSlot::Tableau))
-        view->resize(view->width(), qMax(1, height() - info_.ResizeMargin));
+    if (!created_ || info_.Fixed) return;
+    if (info_.ResizeMargin != 0)
+        for (TCardPileView* view : Tableau) view->resize(view->width(), qMax(1, height() - info_.ResizeMargin));
+    for (std::size_t i = 0; i < views_.size(); ++i)
+        if (slots_[i].BottomMargin != 0) views_[i]->move(views_[i]->x(), height() - slots_[i].BottomMargin);
 }
 
 void TGameForm::resizeEvent(QResizeEvent* event) {
@@ -368,5 +331,6 @@ void TGameForm::closeEvent(QCloseEvent* event) {
 
 void TGameForm::FormClose() {
     FormPlacement1.SaveFormPlacement(this);
+    OnFormClose();
     EmptyAllPiles();
 }

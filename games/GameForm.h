@@ -1,85 +1,27 @@
 // TGameForm: the frame every game window shares. It owns the context menu,
 // the prompts, the score caption, the deal frame, the win hand-off, the table
-// background, the size rule, the saved position and the window's life cycle.
-// A game derives from it and supplies its layout, deal, rules and options.
+// background, the size rule, the saved position and the window's life cycle,
+// and the small pieces every game's moves are made of (GameMoves.cpp). A game
+// derives from it and supplies its layout, deal, rules and options.
 #pragma once
 
 #include "Blend.h"
 #include "CardPileView.h"
 #include "CardUndo.h"
 #include "FormPlacement.h"
+#include "Layout.h"
 #include "Profile.h"
 
-#include <QSize>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
 class QAction;
+class QLabel;
 class QMenu;
-
-// What one game window class is: names, sections, sizes and thresholds.
-struct TGameInfo {
-    QString ClassName;        // "TKlondikeForm"
-    QString Name;             // "Klondike": caption and prompt wording
-    QString PlacementSection; // saved position
-    QString ProfileSection;   // options; empty for games without options
-    int HelpTopic = 0;
-    int QuitThreshold = 5;    // close asks from here on; New Game and Restart above it
-    int TotalCards = 52;      // score at which the game is won
-    bool Fixed = false;       // fixed windows keep their client size exactly
-    int ClientWidth = 0;
-    int ClientHeight = 0;
-    int MinHeight = 0;        // minimum outer height of resizable windows
-    int ResizeMargin = 0;     // columns reach to client height minus this (0: no resizing)
-    bool RestoreState = false; // the saved window state (maximised) is restored too
-    // Menu wording that a few games change.
-    QString NewGameName = QStringLiteral("NewGame1");
-    QString RestartName = QStringLiteral("Restart1");
-    QString PreferencesCaption = QStringLiteral("&Preferences...");
-    QString RulesCaption = QStringLiteral("Rule&s...");
-};
-
-// The small-card variant of a window class: the large one's rules and
-// wording with its own class name, placement section and sizes.
-TGameInfo SmallCardInfo(const TGameInfo& large, const QString& className, const QString& placementSection,
-                        QSize client, int minHeight, int resizeMargin);
-
-// One pile view of a layout table.
-struct TPileSlot {
-    enum Role { Stock, Waste, Store, Foundation, Tableau, Cell, Other };
-    enum Flags : unsigned { None = 0, Bordered = 1, Draggable = 2, Hidden = 4, Hint = 8, Black = 16 };
-    // Roles that hold face-down cards in some game.
-    static bool MayHoldFaceDown(Role role) { return role == Stock || role == Tableau; }
-
-    QString Name;
-    Role Kind;
-    int Left, Top, Width, Height;
-    float XOffset = 0.0f;
-    float YOffset = 0.0f;
-    unsigned Options = None;
-    PileBitmap State = FS_BLANK;
-};
-using TLayout = std::vector<TPileSlot>;
-
-// Where a pile view of a small-card layout sits; a negative YOffset keeps the
-// large layout's offset.
-struct TSlotPlace {
-    int Left, Top, Width, Height;
-    float YOffset = -1.0f;
-};
-using TPlaces = std::vector<TSlotPlace>;
-
-// "FoundationPile3" and the like: a view name with its number (from 1).
-inline QString Numbered(const char* stem, int number) { return QLatin1String(stem) + QString::number(number); }
-
-// `count` views of one size in a row, `step` pixels apart.
-TPlaces PlaceRow(int count, int left, int step, int top, int width, int height, float yOffset = -1.0f);
-TPlaces operator+(TPlaces a, const TPlaces& b);
-// The small-card variant of a layout: the same views, in the same order, at
-// the given places.
-TLayout SmallCardLayout(const TLayout& large, const TPlaces& places);
+class TSoundManager;
 
 class TGameForm : public QWidget {
     Q_OBJECT
@@ -95,6 +37,11 @@ public:
     int MoveCount = 0;
     int FoundationCount = 0;
     bool GameWon = false;
+    // The views of the columns, foundations and free cells in layout order:
+    // every search over piles runs in this order, index 1 first.
+    std::vector<TCardPileView*> Tableau;
+    std::vector<TCardPileView*> Foundation;
+    std::vector<TCardPileView*> FreeCells;
 
     QMenu* PopupMenu1 = nullptr;
     QAction* Undo1 = nullptr;
@@ -109,15 +56,9 @@ public:
     // Every pile view of the window, in layout order.
     const std::vector<TCardPileView*>& PileViews() const { return views_; }
     TCardPileView* PileView(const QString& name) const;
-
-    // Recounts the score into the caption and returns it.
-    int UpdateScore();
-    // The score the table shows now, without touching the caption.
-    int CurrentScore() const { return CountScore(); }
-    // Whether a face-down card may lie in `view` (stocks and columns, say).
-    bool FaceDownAllowed(const TCardPileView* view) const;
-    // Applies the background preference to the window and its visible views.
-    void ApplyBackground();
+    // A label of the layout (Role Label), or null.
+    QLabel* LayoutLabel(const QString& name) const;
+    std::vector<TCardPileView*> ViewsOf(TPileSlot::Role role) const;
 
     // Completes the window once the concrete game's overrides are in force
     // (the factory, or the public constructor of a game class, calls it):
@@ -126,6 +67,15 @@ public:
     // once; later calls do nothing.
     void FormCreate();
 
+    // Recounts the score into the caption and returns it.
+    virtual int UpdateScore();
+    // The score the table shows now, without touching the caption.
+    int CurrentScore() const { return CountScore(); }
+    // Whether a face-down card may lie in `view` (stocks and columns, say).
+    bool FaceDownAllowed(const TCardPileView* view) const;
+    // Applies the background preference to the window and its visible views.
+    void ApplyBackground();
+
     // Frame commands, also reached from the menu and the keyboard.
     void NewGame1Click(QObject* sender);
     void Preferences1Click();
@@ -133,9 +83,16 @@ public:
     // True when the window may close (asks the quit question when needed).
     bool FormCloseQuery();
 
+    // Frame handlers that games bind to their views.
+    // The middle button turns the stock, in games that have one.
+    void FormMouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    // The bare table (and views bound to it): accepts exactly when the drag has a target.
+    virtual void FormDragOver(QObject* sender, TCardPileView* source, int x, int y, bool& accept);
+    // A free cell takes one card when it is empty.
+    void FreeCellDragOver(QObject* sender, TCardPileView* source, int x, int y, bool& accept);
+
 protected:
     TGameForm(const TGameInfo& info, const TLayout& layout, QWidget* parent);
-
 
     // --- What each game supplies ---
     // Adds the game's option items between the menu's separators; return
@@ -149,32 +106,113 @@ protected:
     virtual void DealCards(bool newDeal, bool quiet) = 0;
     // The current score (usually the cards on the foundations).
     virtual int CountScore() const = 0;
-    virtual void Undo1Click() = 0;
+    // Undoes the newest move; the default undoes one record (UndoMove).
+    virtual void Undo1Click();
     // Games with a stock turn cards from it on Space and the middle button.
     virtual bool HasStock() const { return false; }
     virtual void StockClick() {}
-    // Columns follow the window's height.
+    // Sends the top card of `view` home: the double-click move.
+    virtual void DoubleClickMove(TCardPileView*) {}
+    // The foundation that takes `card` by a double-click or autoplay, or
+    // null; by default the first on which it builds up in suit from the Ace.
+    virtual TCardPileView* FoundationFor(const TCard* card) const;
+    // Views and columns follow the window's height.
     virtual void FormResize();
+    // Hooks: just before the context menu opens, when the window closes,
+    // after the preferences dialog has been applied.
+    virtual void BeforeMenuShows() {}
+    virtual void OnFormClose() {}
+    virtual void AfterPreferences() {}
 
-    // --- Helpers for the games ---
-    // Plays the win window when the score reached the total; returns whether it did.
+    // --- Options and menu items ---
+    // The stored option `key`, or `fallback` when the key is missing.
+    bool ReadOption(const QString& key, bool fallback);
+    void SaveOption(const QString& key, bool value);
+    QAction* AddCheckItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key = {},
+                          const QString& hint = {});
+    QAction* AddCommandItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key = {},
+                            const QString& hint = {});
+
+    // --- The deal frame ---
+    // Puts the deal into `dealer`'s pile: a new shuffled deck (SHUFFLE
+    // unless quiet), or the saved one again, face down or up (RESTART, also
+    // when quiet). The caption shows the bare name first.
+    void BeginDeal(TCardPileView* dealer, bool newDeal, bool quiet, bool faceUp = false);
+    // Moves the top card of `from` onto `to` with the given face (null when
+    // `from` is empty); with `animate` the receiving view is repainted.
+    TCard* DealCard(TCardPile* from, TCardPileView* to, bool faceUp, bool animate);
+    // The end of one round of an animated deal: the dealer repainted, DEAL.
+    void DealRoundDone(TCardPileView* dealer, bool animate);
+    // Repaints every view; no moves, no history, not won.
+    void EndDeal();
+    // Animation is wanted for this deal.
+    bool Animate(bool quiet) const;
+    // A new shuffled deck in `pile`, copied into SavedDeck; the previous
+    // deal's cards are freed first.
+    void NewShuffledDeck(TCardPile* pile, int decks);
+    // SavedDeck copied into `pile`, every card face down (or up).
+    void ReplaySavedDeck(TCardPile* pile, bool faceUp = false);
+
+    // --- Moves ---
+    // Moves the top card of `from` to `to`, repaints both and records it.
+    TCard* MoveTopCard(TCardPileView* from, TCardPileView* to);
+    // Turns up a face-down top card of `view` and records the turn; false
+    // when there was nothing to turn.
+    bool TurnUpTopCard(TCardPileView* view);
+    // The common start of a press on a card pile: the middle button turns the
+    // stock (in games with one), CanDrag is cleared, Shift or Ctrl with the
+    // left button on a card runs the double-click move. Returns the view when
+    // the game should now decide whether SelectedCard may be lifted.
+    TCardPileView* LiftablePress(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift);
+    // The rest of this double-click (its second press and the double-click
+    // itself) does nothing: for games that act on every press.
+    void ConsumePress(QObject* sender);
+    // Sends home, in the order given, every source whose face-up top card has
+    // a foundation (FoundationFor), by `sendHome`. Counts no moves itself.
+    void AutoplaySweep(const std::vector<TCardPileView*>& sources,
+                       const std::function<void(TCardPileView*)>& sendHome);
+
+    // --- Drag targets ---
+    // Whether the cards lifted in `source` may land on `target`.
+    using LandTest = std::function<bool(TCardPileView* target, TCardPileView* source)>;
+    // Presets the source's DropTarget to the first of `targets` that takes
+    // the cards, unless one is set already; returns whether one is set.
+    static bool PresetTarget(TCardPileView* source, const std::vector<TCardPileView*>& targets,
+                             const LandTest& mayLand);
+    // A drag over `sender`: it becomes the target when it takes the cards;
+    // the answer is whether the drag has a target (an earlier one counts).
+    static void OfferTarget(QObject* sender, TCardPileView* source, bool& accept, const LandTest& mayLand);
+    static void AcceptWhenTargetSet(const TCardPileView* source, bool& accept);
+
+    // --- Free cells ---
+    int EmptyCellCount() const;
+    TCardPileView* FirstEmptyCell() const;
+    // Cards that may be lifted together: one more than the empty free cells.
+    int MostCardsToLift() const { return EmptyCellCount() + 1; }
+
+    // --- Undo ---
+    // Undoes the newest record: its cards go back, both views are repainted,
+    // the record is dropped.
+    void UndoStep();
+    // When the newest record is a turn-up, turns that card down again, drops
+    // the record and returns true.
+    bool UndoTurnUp();
+    // The usual undo of one move: one record back, one move fewer, UNDO, the
+    // score recounted.
+    void UndoMove();
+
+    // --- Odds and ends ---
+    // Plays one of the sound manager's sounds, when there is one.
+    static void Play(void (TSoundManager::*sound)());
+    // The win window when the score reached the winning score; returns whether it did.
     bool CheckWinScore();
     // Empties every pile view (and drag pile) without freeing cards.
     void EmptyAllPiles();
     // Frees the cards of the current deal (all of them are in SavedDeck).
     void ReleaseDeal();
     void RepaintAll();
-    // A new shuffled deck of `decks` packs in `pile`, copied into SavedDeck;
-    // the previous deal's cards are freed first.
-    void NewShuffledDeck(TCardPile* pile, int decks);
-    // SavedDeck copied into `pile`, every card face down.
-    void ReplaySavedDeck(TCardPile* pile);
-    // Animation is wanted for this deal.
-    bool Animate(bool quiet) const;
     // True while a card drag is under way in this window.
     bool Dragging() const;
-    std::vector<TCardPileView*> ViewsOf(TPileSlot::Role role) const;
-    QAction* AddCheckItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key = {});
 
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -184,14 +222,15 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void CreatePileViews(const TLayout& layout);
+    void CreateViews(const TLayout& layout);
     void BuildMenu();
     void ApplySizeRule();
     void FormClose();
 
     const TGameInfo& info_;
     std::vector<TCardPileView*> views_;
-    std::vector<TPileSlot> slots_;
+    std::vector<TPileSlot> slots_; // of views_, index for index
+    std::vector<std::pair<QString, QLabel*>> labels_;
     bool created_ = false;
 };
 

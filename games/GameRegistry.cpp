@@ -1,7 +1,10 @@
 #include "GameRegistry.h"
 
+#include "CastleWindow.h"
 #include "DblKlondikeWindow.h"
+#include "FreeCellWindow.h"
 #include "KlondikeWindow.h"
+#include "SeaHavenWindow.h"
 
 namespace {
 // The factory finishes the window: a window is whole only after FormCreate.
@@ -12,13 +15,14 @@ template <class Form> TGameForm* Make(QWidget* parent) {
 }
 
 const std::array<TSolitaireGame, 12> kGames = {{
-    {"Beleaguered Castle", "CASTLE", "TCastleForm", 800, "TsCastleForm", 0, "Beleaguered Castle", 1001, nullptr,
-     nullptr},
+    {"Beleaguered Castle", "CASTLE", "TCastleForm", 800, "TsCastleForm", 0, "Beleaguered Castle", 1001, &Make<TCastleForm>,
+     &Make<TsCastleForm>},
     {"Double Klondike", "DBLKLONDIKE", "TDblKlondikeForm", 1024, "TsDblKlondikeForm", 800, "Double Klondike", 1002,
      &Make<TDblKlondikeForm>, &Make<TsDblKlondikeForm>},
     {"Forty Thieves", "FORTYTHIEVES", "TFortyThievesForm", 1024, "TsFortyThievesForm", 800, "Forty Thieves", 1003,
      nullptr, nullptr},
-    {"Free Cell", "FREECELL", "TFreeCellForm", 800, "TsFreeCellForm", 0, "FreeCell", 1004, nullptr, nullptr},
+    {"Free Cell", "FREECELL", "TFreeCellForm", 800, "TsFreeCellForm", 0, "FreeCell", 1004, &Make<TFreeCellForm>,
+     &Make<TsFreeCellForm>},
     {"Golf", "GOLF", "TGolfForm", 800, "TsGolfForm", 0, "Golf", 1005, nullptr, nullptr},
     {"Indian Patience", "INDIAN", "TIndianPatienceForm", 1024, "TsIndianPatienceForm", 800, "Indian Patience", 1006,
      nullptr, nullptr},
@@ -28,7 +32,8 @@ const std::array<TSolitaireGame, 12> kGames = {{
     {"Pyramid", "PYRAMID", "TPyramidForm", 800, "TsPyramidForm", 0, "Pyramid", 1009, nullptr, nullptr},
     {"Queen of Italy", "QUEENITALY", "TQueenItalyForm", 1024, "TsQueenItalyForm", 800, "Queen of Italy", 1010,
      nullptr, nullptr},
-    {"Sea Towers", "SEAHAVEN", "TSeaHavenForm", 1024, "TsSeaHavenForm", 800, "Sea Towers", 1011, nullptr, nullptr},
+    {"Sea Towers", "SEAHAVEN", "TSeaHavenForm", 1024, "TsSeaHavenForm", 800, "Sea Towers", 1011, &Make<TSeaHavenForm>,
+     &Make<TsSeaHavenForm>},
     {"Spider", "SPIDER", "TSpiderForm", 1024, "TsSpiderForm", 800, "Spider", 1012, nullptr, nullptr},
 }};
 } // namespace

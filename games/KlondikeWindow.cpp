@@ -1,6 +1,6 @@
 #include "KlondikeWindow.h"
 
-#include "CardDrag.h"
+#include "PileEvents.h"
 #include "Rules.h"
 #include "SoundManager.h"
 
@@ -9,10 +9,7 @@
 
 namespace {
 using S = TPileSlot;
-
-void PlaySound(void (TSoundManager::*play)()) {
-    if (TSoundManager* sounds = SoundManager()) (sounds->*play)();
-}
+using K = TKlondikeForm;
 } // namespace
 
 const TGameInfo& TKlondikeForm::LargeInfo() {
@@ -57,50 +54,21 @@ TKlondikeForm::TKlondikeForm(QWidget* parent, const TGameInfo& info, const TLayo
     DeckPileView = ViewsOf(S::Stock).front();
     DiscardPileView = ViewsOf(S::Waste).front();
     RecyclePileView = ViewsOf(S::Store).front();
-    Tableau = ViewsOf(S::Tableau);
-    Foundation = ViewsOf(S::Foundation);
     BindEvents();
 }
 
 void TKlondikeForm::BindEvents() {
-    DeckPileView->OnClick = [this](QObject* s) { DeckPileViewClick(s); };
-    DeckPileView->OnMouseDown = [this](QObject* s, Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-        FormMouseDown(s, b, m, x, y);
-    };
-    auto formDragOver = [this](QObject* s, TCardPileView* src, int x, int y, bool& a) { FormDragOver(s, src, x, y, a); };
-    auto startDrag = [this](QObject* s) { TableauPileView1StartDrag(s); };
-    auto endDrag = [this](QObject* s, QObject* t, int x, int y) { TableauPileView1EndDrag(s, t, x, y); };
-    auto dblClick = [this](QObject* s) { DiscardPileViewDblClick(s); };
-    DeckPileView->OnDragOver = formDragOver;
-
-    DiscardPileView->OnMouseDown = [this](QObject* s, Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-        DiscardPileViewMouseDown(s, b, m, x, y);
-    };
-    DiscardPileView->OnDblClick = dblClick;
-    DiscardPileView->OnStartDrag = startDrag;
-    DiscardPileView->OnEndDrag = endDrag;
-    DiscardPileView->OnDragOver = formDragOver;
-
-    for (TCardPileView* f : Foundation) {
-        f->OnDragOver = [this](QObject* s, TCardPileView* src, int x, int y, bool& a) {
-            FoundationPile1DragOver(s, src, x, y, a);
-        };
-        f->OnMouseDown = [this](QObject* s, Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-            FormMouseDown(s, b, m, x, y);
-        };
-    }
-    for (TCardPileView* t : Tableau) {
-        t->OnMouseDown = [this](QObject* s, Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-            TableauPileView1MouseDown(s, b, m, x, y);
-        };
-        t->OnDblClick = dblClick;
-        t->OnStartDrag = startDrag;
-        t->OnDragOver = [this](QObject* s, TCardPileView* src, int x, int y, bool& a) {
-            TableauPileView1DragOver(s, src, x, y, a);
-        };
-        t->OnEndDrag = endDrag;
-    }
-    TDragLayer::Of(this)->OnDragOver = formDragOver;
+    Bind<K>(this, {DeckPileView}, {.MouseDown = &K::FormMouseDown, .Click = &K::DeckPileViewClick,
+                                   .DragOver = &K::FormDragOver});
+    Bind<K>(this, {DiscardPileView},
+            {.MouseDown = &K::DiscardPileViewMouseDown, .DblClick = &K::DiscardPileViewDblClick,
+             .StartDrag = &K::TableauPileView1StartDrag, .DragOver = &K::FormDragOver,
+             .EndDrag = &K::TableauPileView1EndDrag});
+    Bind<K>(this, Foundation, {.MouseDown = &K::FormMouseDown, .DragOver = &K::FoundationPile1DragOver});
+    Bind<K>(this, Tableau,
+            {.MouseDown = &K::TableauPileView1MouseDown, .DblClick = &K::DiscardPileViewDblClick,
+             .StartDrag = &K::TableauPileView1StartDrag, .DragOver = &K::TableauPileView1DragOver,
+             .EndDrag = &K::TableauPileView1EndDrag});
 }
 
 bool TKlondikeForm::AddOptionItems(QMenu* menu) {
@@ -117,74 +85,45 @@ bool TKlondikeForm::AddOptionItems(QMenu* menu) {
 }
 
 void TKlondikeForm::ReadOptions() {
-    Profile1.Entry = QStringLiteral("DrawThree");
-    if (Profile1.Text() != QLatin1String("None")) DrawThreeOn = Profile1.State();
-    Profile1.Entry = QStringLiteral("Autoplay");
-    if (Profile1.Text() != QLatin1String("None")) AutoplayOn = Profile1.State();
+    DrawThreeOn = ReadOption(QStringLiteral("DrawThree"), DrawThreeOn);
+    AutoplayOn = ReadOption(QStringLiteral("Autoplay"), AutoplayOn);
     DrawThree1->setChecked(DrawThreeOn);
     DrawOne1->setChecked(!DrawThreeOn);
     Autoplay1->setChecked(AutoplayOn);
 }
 
-void TKlondikeForm::SaveOption(const QString& key, bool value) {
-    Profile1.Entry = key;
-    Profile1.SetState(value);
-}
-
 // --- Deal ---
 
 void TKlondikeForm::DealCards(bool newDeal, bool quiet) {
-    UpdateScore();
     RecyclePileView->Pile->Empty(false);
-    TCardPile* stock = DeckPileView->Pile;
-    const float xOffset = DeckPileView->XOffset, yOffset = DeckPileView->YOffset;
-    const bool thin = ThinStockWhileDealing();
     if (newDeal) {
         DrawOne1->setEnabled(true);
         DrawThree1->setEnabled(true);
-        NewShuffledDeck(stock, DeckCount());
-    } else {
-        ReplaySavedDeck(stock);
     }
+    // A thin stock while dealing, so the deal shows the pile going down.
+    const float xOffset = DeckPileView->XOffset, yOffset = DeckPileView->YOffset;
+    const bool thin = ThinStockWhileDealing();
     if (thin) {
         DeckPileView->XOffset = 0.4f;
         DeckPileView->YOffset = 0.1f;
     }
-    DeckPileView->repaint();
-    if (newDeal) {
-        if (!quiet) PlaySound(&TSoundManager::PlayShuffle);
-    } else {
-        PlaySound(&TSoundManager::PlayRestart);
-    }
+    BeginDeal(DeckPileView, newDeal, quiet);
 
+    // Round r gives one card to each of columns r..7, the first face up.
     const bool animate = Animate(quiet);
-    const int columns = static_cast<int>(Tableau.size());
-    for (int round = 0; round < columns; ++round) {
-        for (int c = round; c < columns; ++c) {
-            TCard* card = stock->CardAt(TOP_OF_PILE);
-            if (card == nullptr) break;
-            stock->RemoveCard(card);
-            card->FaceUp = (c == round);
-            Tableau[static_cast<std::size_t>(c)]->Pile->AddCard(card);
-            if (animate) Tableau[static_cast<std::size_t>(c)]->repaint();
-        }
-        if (animate) {
-            DeckPileView->repaint();
-            PlaySound(&TSoundManager::PlayDeal);
-        }
+    TCardPile* stock = DeckPileView->Pile;
+    const std::size_t columns = Tableau.size();
+    for (std::size_t round = 0; round < columns; ++round) {
+        for (std::size_t c = round; c < columns; ++c)
+            if (DealCard(stock, Tableau[c], c == round, animate) == nullptr) break;
+        DealRoundDone(DeckPileView, animate);
     }
 
-    if (thin) {
-        DeckPileView->XOffset = xOffset;
-        DeckPileView->YOffset = yOffset;
-    }
-    DeckPileView->repaint();
+    DeckPileView->XOffset = xOffset;
+    DeckPileView->YOffset = yOffset;
     UpdateStockHint();
-    for (TCardPileView* t : Tableau) t->repaint();
-    MoveCount = 0;
     AfterDeal();
-    UndoList->Clear();
-    GameWon = false;
+    EndDeal();
 }
 
 int TKlondikeForm::CountScore() const {
@@ -213,6 +152,7 @@ void TKlondikeForm::DeckPileViewClick(QObject*) {
     if (!BeforeStockClick()) return;
     TCardPile* stock = DeckPileView->Pile;
     if (stock->Cards.empty()) {
+        // Turn the waste and its store over into a new stock.
         ShiftWasteToStore();
         TCardPile* store = RecyclePileView->Pile;
         store->CopyPileTo(stock);
@@ -238,7 +178,7 @@ void TKlondikeForm::DeckPileViewClick(QObject*) {
         DiscardPileView->repaint();
     }
     UndoList->RecordPileMove(DeckPileView, DiscardPileView, &drawn);
-    PlaySound(&TSoundManager::PlayStock);
+    Play(&TSoundManager::PlayStock);
     AutoplayPass();
     UpdateStockHint();
 }
@@ -269,91 +209,52 @@ void TKlondikeForm::UpdateStockHint() {
     DeckPileView->repaint();
 }
 
-// --- Picking up ---
-
-void TKlondikeForm::FormMouseDown(QObject*, Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
-    if (button == Qt::MiddleButton) StockClick();
-}
+// --- Picking up: a column lifts a face-up run, the waste its top card ---
 
 void TKlondikeForm::TableauPileView1MouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
                                               int, int) {
-    auto* view = static_cast<TCardPileView*>(sender);
-    if (button == Qt::MiddleButton) {
-        StockClick();
-        return;
+    if (TCardPileView* view = LiftablePress(sender, button, shift)) {
+        TCardPile* pile = view->Pile;
+        view->CanDrag = view->SelectedCard == pile->CardAt(TOP_OF_PILE) ||
+                        Rules::IsRun(*pile, pile->CardIndex(view->SelectedCard), Rules::DownAlternate);
     }
-    view->CanDrag = false;
-    if (button != Qt::LeftButton || view->SelectedCard == nullptr) return;
-    if (shift & (Qt::ShiftModifier | Qt::ControlModifier)) {
-        DoubleClickMove(view);
-        return;
-    }
-    TCardPile* pile = view->Pile;
-    if (view->SelectedCard == pile->CardAt(TOP_OF_PILE)) view->CanDrag = true;
-    else if (Rules::IsAlternateRun(*pile, pile->CardIndex(view->SelectedCard))) view->CanDrag = true;
 }
 
 void TKlondikeForm::DiscardPileViewMouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
                                              int, int) {
-    auto* view = static_cast<TCardPileView*>(sender);
-    if (button == Qt::MiddleButton) {
-        StockClick();
-        return;
-    }
-    view->CanDrag = false;
-    if (button != Qt::LeftButton || view->SelectedCard == nullptr) return;
-    if (shift & (Qt::ShiftModifier | Qt::ControlModifier)) {
-        DoubleClickMove(view);
-        return;
-    }
-    view->CanDrag = view->SelectedCard == view->Pile->CardAt(TOP_OF_PILE);
+    if (TCardPileView* view = LiftablePress(sender, button, shift))
+        view->CanDrag = view->SelectedCard == view->Pile->CardAt(TOP_OF_PILE);
 }
 
-// --- Dropping ---
+// --- Dropping: columns build down in alternate colours from a King ---
 
-void TKlondikeForm::CanDropOnColumn(TCardPileView* target, TCardPileView* source) {
-    if (target == source || source->DragPile->Cards.empty()) return;
-    TCard* bottom = source->DragPile->Cards.front();
-    TCard* top = target->Pile->CardAt(TOP_OF_PILE);
-    const bool legal = top != nullptr ? Rules::DownAlternate(bottom, top) : bottom->Value == FS_KING;
-    if (legal) source->DropTarget = target;
+bool TKlondikeForm::MayLandOnColumn(TCardPileView* target, TCardPileView* source) const {
+    if (source->DragPile->Cards.empty()) return false;
+    const TCard* bottom = source->DragPile->Cards.front();
+    const TCard* top = target->Pile->CardAt(TOP_OF_PILE);
+    return top != nullptr ? Rules::DownAlternate(bottom, top) : bottom->Value == FS_KING;
 }
 
-void TKlondikeForm::CanDropOnFoundation(TCardPileView* target, TCardPileView* source) {
-    if (target == source || source->DragPile->Cards.size() != 1) return;
-    if (Rules::UpSameSuitFromAce(source->DragPile->Cards.front(), target->Pile->CardAt(TOP_OF_PILE)))
-        source->DropTarget = target;
+bool TKlondikeForm::MayLandOnFoundation(TCardPileView* target, TCardPileView* source) const {
+    return source->DragPile->Cards.size() == 1 &&
+           Rules::UpSameSuitFromAce(source->DragPile->Cards.front(), target->Pile->CardAt(TOP_OF_PILE));
 }
 
 void TKlondikeForm::TableauPileView1StartDrag(QObject* sender) {
     auto* source = static_cast<TCardPileView*>(sender);
-    if (source->DropTarget == nullptr) {
-        for (TCardPileView* t : Tableau) {
-            CanDropOnColumn(t, source);
-            if (source->DropTarget != nullptr) break;
-        }
-    }
-    if (source->DropTarget == nullptr) {
-        for (TCardPileView* f : Foundation) {
-            CanDropOnFoundation(f, source);
-            if (source->DropTarget != nullptr) break;
-        }
-    }
+    auto onColumn = [this](TCardPileView* t, TCardPileView* s) { return MayLandOnColumn(t, s); };
+    auto onFoundation = [this](TCardPileView* t, TCardPileView* s) { return MayLandOnFoundation(t, s); };
+    if (!PresetTarget(source, Tableau, onColumn)) PresetTarget(source, Foundation, onFoundation);
     source->repaint();
 }
 
 void TKlondikeForm::TableauPileView1DragOver(QObject* sender, TCardPileView* source, int, int, bool& accept) {
-    if (source != nullptr) CanDropOnColumn(static_cast<TCardPileView*>(sender), source);
-    accept = source != nullptr && source->DropTarget != nullptr;
+    OfferTarget(sender, source, accept, [this](TCardPileView* t, TCardPileView* s) { return MayLandOnColumn(t, s); });
 }
 
 void TKlondikeForm::FoundationPile1DragOver(QObject* sender, TCardPileView* source, int, int, bool& accept) {
-    if (source != nullptr) CanDropOnFoundation(static_cast<TCardPileView*>(sender), source);
-    accept = source != nullptr && source->DropTarget != nullptr;
-}
-
-void TKlondikeForm::FormDragOver(QObject*, TCardPileView* source, int, int, bool& accept) {
-    accept = source != nullptr && source->DropTarget != nullptr;
+    OfferTarget(sender, source, accept,
+                [this](TCardPileView* t, TCardPileView* s) { return MayLandOnFoundation(t, s); });
 }
 
 void TKlondikeForm::TableauPileView1EndDrag(QObject* sender, QObject*, int, int) {
@@ -366,23 +267,7 @@ void TKlondikeForm::TableauPileView1EndDrag(QObject* sender, QObject*, int, int)
     CheckForWin();
 }
 
-void TKlondikeForm::TurnUpTopCard(TCardPileView* view) {
-    TCard* top = view->Pile->CardAt(TOP_OF_PILE);
-    if (top == nullptr || top->FaceUp) return;
-    top->FaceUp = true;
-    view->repaint();
-    UndoList->RecordCardMove(view, view, top);
-}
-
 // --- Sending cards home ---
-
-TCardPileView* TKlondikeForm::FoundationFor(const TCard* card) const {
-    // An Ace goes to the first empty foundation, any other card to the first
-    // one whose top card is of its suit and one lower.
-    for (TCardPileView* f : Foundation)
-        if (Rules::UpSameSuitFromAce(card, f->Pile->CardAt(TOP_OF_PILE))) return f;
-    return nullptr;
-}
 
 void TKlondikeForm::DiscardPileViewDblClick(QObject* sender) {
     if (Dragging()) return;
@@ -392,14 +277,9 @@ void TKlondikeForm::DiscardPileViewDblClick(QObject* sender) {
 void TKlondikeForm::DoubleClickMove(TCardPileView* view) {
     TCard* card = view->Pile->CardAt(TOP_OF_PILE);
     if (card == nullptr) return;
-    TCardPileView* home = card->FaceUp ? FoundationFor(card) : nullptr;
-    if (home != nullptr) {
-        view->Pile->RemoveCard(card);
-        home->Pile->AddCard(card);
-        view->repaint();
-        home->repaint();
-        UndoList->RecordCardMove(view, home, card);
-        PlaySound(&TSoundManager::PlayAutoplay);
+    if (TCardPileView* home = card->FaceUp ? FoundationFor(card) : nullptr) {
+        MoveTopCard(view, home);
+        Play(&TSoundManager::PlayAutoplay);
         ++MoveCount;
         if (view != DiscardPileView) TurnUpTopCard(view);
     }
@@ -417,66 +297,45 @@ void TKlondikeForm::AutoplayPass() {
     if (!AutoplayOn) return;
     std::vector<TCardPileView*> piles = Tableau;
     piles.push_back(DiscardPileView);
-    for (TCardPileView* pile : piles) {
-        TCard* top = pile->Pile->CardAt(TOP_OF_PILE);
-        if (top != nullptr && top->FaceUp && FoundationFor(top) != nullptr) DoubleClickMove(pile);
-    }
+    AutoplaySweep(piles, [this](TCardPileView* pile) { DoubleClickMove(pile); });
     UpdateStockHint();
 }
 
-// --- Undo ---
+// --- Undo: a move may carry a turn-up, a stock turn its waste shift ---
 
 void TKlondikeForm::Undo1Click() {
     UndoList->PeekLast();
     TCardPileView* source = UndoList->LastSource;
     if (source == nullptr) return;
-    if (source == UndoList->LastTarget) {
-        UndoList->UndoLast();
-        if (TCard* top = source->Pile->CardAt(TOP_OF_PILE)) top->FaceUp = false;
-        source->repaint();
-        UndoList->DropLast();
+    if (UndoTurnUp()) {
+        // The card the move uncovered is face down again; now the move itself.
     } else if (source == DeckPileView) {
+        // A draw: the drawn cards back face down, then the waste shift before it.
         UndoList->LastPile->Flip();
-        UndoList->UndoLast();
-        UndoList->LastSource->repaint();
-        UndoList->LastTarget->repaint();
-        UndoList->DropLast();
+        UndoStep();
     } else if (source == RecyclePileView) {
+        // A refill or a turn-over of the stock, then the record before it.
         const bool turnOver = UndoList->LastTarget == DeckPileView;
         for (TCard* card : UndoList->LastPile->Cards) card->FaceUp = true;
-        UndoList->UndoLast();
-        UndoList->LastSource->repaint();
-        UndoList->LastTarget->repaint();
-        UndoList->DropLast();
+        UndoStep();
         if (turnOver) AfterStockUndoTurnOver();
     }
-    UndoList->UndoLast();
-    if (UndoList->LastSource != nullptr) {
-        UndoList->LastSource->repaint();
-        UndoList->LastTarget->repaint();
-    }
-    UndoList->DropLast();
-    --MoveCount;
-    PlaySound(&TSoundManager::PlayUndo);
+    UndoMove();
     UpdateStockHint();
-    UpdateScore();
 }
 
 // --- Options ---
 
-void TKlondikeForm::DrawThree1Click() {
-    DrawThreeOn = true;
-    DrawThree1->setChecked(true);
-    DrawOne1->setChecked(false);
-    SaveOption(QStringLiteral("DrawThree"), DrawThree1->isChecked());
+void TKlondikeForm::SetDrawThree(bool on) {
+    DrawThreeOn = on;
+    DrawThree1->setChecked(on);
+    DrawOne1->setChecked(!on);
+    SaveOption(QStringLiteral("DrawThree"), on);
 }
 
-void TKlondikeForm::DrawOne1Click() {
-    DrawThreeOn = false;
-    DrawOne1->setChecked(true);
-    DrawThree1->setChecked(false);
-    SaveOption(QStringLiteral("DrawThree"), DrawThree1->isChecked());
-}
+void TKlondikeForm::DrawThree1Click() { SetDrawThree(true); }
+
+void TKlondikeForm::DrawOne1Click() { SetDrawThree(false); }
 
 void TKlondikeForm::Autoplay1Click() {
     AutoplayOn = !AutoplayOn;
@@ -495,8 +354,9 @@ const TGameInfo& TsKlondikeForm::SmallInfo() {
 const TLayout& TsKlondikeForm::SmallLayout() {
     static const TLayout layout = SmallCardLayout(
         TKlondikeForm::LargeLayout(),
-        TPlaces{{8, 8, 96, 101}, {120, 8, 107, 101}} + PlaceRow(4, 248, 64, 8, 61, 95) +
-            PlaceRow(7, 8, 72, 120, 61, 270, 16.0f) + TPlaces{{464, 104, 25, 25}});
+        TPlaces{{"DeckPileView", 8, 8, 96, 101}, {"DiscardPileView", 120, 8, 107, 101}} +
+            PlaceRow("FoundationPile", 4, 248, 64, 8, 61, 95) + PlaceRow("TableauPileView", 7, 8, 72, 120, 61, 270, 16.0f) +
+            TPlaces{{"RecyclePileView", 464, 104, 25, 25}});
     return layout;
 }
 

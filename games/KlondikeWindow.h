@@ -18,8 +18,6 @@ public:
     TCardPileView* DeckPileView = nullptr;
     TCardPileView* DiscardPileView = nullptr;
     TCardPileView* RecyclePileView = nullptr;
-    std::vector<TCardPileView*> Tableau;
-    std::vector<TCardPileView*> Foundation;
 
     QAction* Autoplay1 = nullptr;
     QAction* DrawThree1 = nullptr;
@@ -29,14 +27,12 @@ public:
 
     // Handlers, bound to the pile views and menu items.
     void DeckPileViewClick(QObject* sender);
-    void FormMouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void DiscardPileViewMouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void TableauPileView1MouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void DiscardPileViewDblClick(QObject* sender);
     void TableauPileView1StartDrag(QObject* sender);
     void TableauPileView1DragOver(QObject* sender, TCardPileView* source, int x, int y, bool& accept);
     void FoundationPile1DragOver(QObject* sender, TCardPileView* source, int x, int y, bool& accept);
-    void FormDragOver(QObject* sender, TCardPileView* source, int x, int y, bool& accept);
     void TableauPileView1EndDrag(QObject* sender, QObject* target, int x, int y);
     void DrawThree1Click();
     void DrawOne1Click();
@@ -52,20 +48,16 @@ protected:
     int CountScore() const override;
     bool HasStock() const override { return true; }
     void StockClick() override { DeckPileViewClick(DeckPileView); }
+    void DoubleClickMove(TCardPileView* view) override;
 
     int DrawCount() const { return DrawThreeOn ? 3 : 1; }
-    int DeckCount() const { return Info().TotalCards / 52; }
 
-    void CanDropOnColumn(TCardPileView* target, TCardPileView* source);
-    void CanDropOnFoundation(TCardPileView* target, TCardPileView* source);
-    void TurnUpTopCard(TCardPileView* view);
+    bool MayLandOnColumn(TCardPileView* target, TCardPileView* source) const;
+    bool MayLandOnFoundation(TCardPileView* target, TCardPileView* source) const;
     void RefillWaste();
     virtual void UpdateStockHint();
     void CheckForWin();
     void AutoplayPass();
-    void DoubleClickMove(TCardPileView* view);
-    // The foundation that takes `card` by a double-click, or null.
-    TCardPileView* FoundationFor(const TCard* card) const;
 
     // Double Klondike's pass limit hooks in here.
     virtual bool ThinStockWhileDealing() const { return true; }
@@ -80,7 +72,7 @@ private:
     // Moves the visible waste (up to the draw count, bottom first) onto the
     // store and records it.
     void ShiftWasteToStore();
-    void SaveOption(const QString& key, bool value);
+    void SetDrawThree(bool on);
 };
 
 class TsKlondikeForm : public TKlondikeForm {

@@ -18,7 +18,7 @@ TCard::~TCard() = default;
 
 void TCard::Flip() { FaceUp = !FaceUp; }
 
-int TCard::GetCardColor() {
+int TCard::GetCardColor() const {
     Color = (Suit == FS_CLUBS || Suit == FS_SPADES) ? 0 : 1;
     return Color;
 }

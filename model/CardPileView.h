@@ -60,7 +60,7 @@ class TCard {
 public:
     CardSuit Suit = FS_CLUBS;
     CardValue Value = FS_ACE;
-    std::uint8_t Color = 0; // last result of GetCardColor: 0 black, 1 red
+    mutable std::uint8_t Color = 0; // last result of GetCardColor: 0 black, 1 red
     bool FaceUp = false;
 
     TCard();
@@ -69,7 +69,7 @@ public:
     virtual ~TCard();
 
     void Flip();
-    int GetCardColor();
+    int GetCardColor() const;
 
     // Class-wide card size; changing it swaps the loaded imagery.
     static void SetCardSize(CardSize size);
@@ -201,6 +201,8 @@ public:
 //     source's DropTarget and answer through `accept`;
 //  4. release: OnDragDrop of the accepting target, then DoEndDrag on the
 //     source (cards to DropTarget, or home when there is none) and OnEndDrag.
+//     With ManualDrop the game's OnDragDrop moves the cards; a drag that no
+//     OnDragDrop took goes home, whatever DropTarget says.
 // A release anywhere, even outside the window, ends the drag the same way;
 // Escape cancels it and the cards go home.
 class TCardPileView : public QWidget {
@@ -261,6 +263,8 @@ public:
 
     const QPixmap& GetDragImages() const { return DragImage; }
     // Top-left corner of card `index` of the pile: trunc(index x offset).
+    // A fan that would reach past the view's edge is drawn closer, so the
+    // top card always shows whole.
     QPoint CardPosition(int index) const;
     // The view's colour (its palette's window colour; follows the parent's
     // until set).
@@ -268,6 +272,11 @@ public:
     QColor GetColor() const;
     // True from the start of a drag until its end.
     bool IsDragging() const;
+    // Marks the current press as used up: the rest of its double-click (the
+    // second press and the double-click) does nothing. For games that act
+    // on every press, where the second press would act on what now lies
+    // under the mouse.
+    void ConsumePress();
     // Draws the view into `image` (of the view's size at the image's device
     // pixel ratio); the paint event copies this picture to the screen.
     void RenderTo(QImage& image) const;
@@ -302,6 +311,7 @@ private:
     void CollectPaintState(std::vector<quintptr>& state, qreal ratio) const;
 
     std::unique_ptr<Capture> Captured; // present from a left press to its release
+    bool DropHandled = false;          // an OnDragDrop took the cards of this drag
     QImage Buffer;                     // the last picture painted
     std::vector<quintptr> PaintedState; // what it was painted from
     std::vector<quintptr> NextState;

@@ -61,14 +61,31 @@ void TCardUndo::UndoLast() {
     Targets.pop_back();
 }
 
+void TCardUndo::BeginAction() {
+    const int count = RecordCount();
+    if (ActionStarts.empty() || ActionStarts.back() != count) ActionStarts.push_back(count);
+}
+
+int TCardUndo::LastActionSize() const {
+    const int count = RecordCount();
+    if (count == 0) return 0;
+    // Marks at or past the end belong to actions that made no record yet.
+    for (auto it = ActionStarts.rbegin(); it != ActionStarts.rend(); ++it)
+        if (*it < count) return count - *it;
+    return 1;
+}
+
 void TCardUndo::DropLast() {
     if (!MovedPiles.empty()) MovedPiles.pop_back();
+    // Marks of undone actions go with their records.
+    while (!ActionStarts.empty() && ActionStarts.back() > static_cast<int>(MovedPiles.size())) ActionStarts.pop_back();
     LastPile = nullptr;
     if (MovedPiles.empty()) EnableMenu(false);
 }
 
 void TCardUndo::Clear() {
     MovedPiles.clear();
+    ActionStarts.clear();
     Sources.clear();
     Targets.clear();
     LastSource = nullptr;

@@ -20,6 +20,7 @@ public:
     std::vector<TCardPileView*> Sources;
     std::vector<TCardPileView*> Targets;
     std::vector<std::unique_ptr<TCardPile>> MovedPiles; // cards of each record, bottom first
+    std::vector<int> ActionStarts; // record count at each BeginAction, ascending
 
     // The record last looked at by PeekLast or UndoLast.
     TCardPileView* LastSource = nullptr;
@@ -53,6 +54,14 @@ public:
     void Clear();
 
     int RecordCount() const { return static_cast<int>(Sources.size()); }
+
+    // Player actions: BeginAction marks where the records of the next action
+    // begin, so that an action of several records can be undone as one.
+    // Records made before any mark count as one action each.
+    void BeginAction();
+    // Records of the newest action still in the history (1 for an unmarked
+    // record, 0 when the history is empty).
+    int LastActionSize() const;
 
 private:
     void Push(TCardPileView* source, TCardPileView* target, std::unique_ptr<TCardPile> pile);

@@ -41,24 +41,22 @@ constexpr QSize kBackgroundPreview(160, 120);
 
 TProfile Key(const QString& entry) { return TProfile(kSection, entry); }
 
-// An integer key within [low, high]; anything else counts as missing.
+// An integer key read through TProfile::Value, as every game reads its
+// options: text that is no number reads 0, or 1 when it reads as a true
+// boolean. Nothing when the key is missing or the number is out of range.
 std::optional<int> ReadIndex(const QString& entry, int low, int high) {
-    int value = 0;
-    if (!TProfile::ParseInteger(Key(entry).Text(), &value) || value < low || value > high)
-        return std::nullopt;
+    const TProfile key = Key(entry);
+    if (key.Text() == kNone) return std::nullopt;
+    const int value = key.Value();
+    if (value < low || value > high) return std::nullopt;
     return value;
 }
 
-// True, Yes and 1 read as true, as everywhere in the settings file; the
-// other usual words (False, No, 0, On, Off) read as false. Anything else is
-// damage and leaves the default.
+// A boolean key read through TProfile::State: True, Yes and 1 (any case) read
+// true, any other text false. Only a missing key gives the fallback.
 bool ReadFlag(const QString& entry, bool fallback) {
-    const QString text = Key(entry).Text();
-    if (text == kNone) return fallback;
-    if (TProfile::TextToState(text)) return true;
-    static const QStringList falseWords{QStringLiteral("FALSE"), QStringLiteral("NO"), QStringLiteral("0"),
-                                        QStringLiteral("ON"), QStringLiteral("OFF")};
-    return falseWords.contains(text.trimmed().toUpper()) ? false : fallback;
+    const TProfile key = Key(entry);
+    return key.Text() == kNone ? fallback : key.State();
 }
 
 std::optional<quint32> ReadColor(const QString& entry) { return StringToColor(Key(entry).Text()); }
@@ -348,6 +346,9 @@ void TPreferencesDlg::FormCreate(int screenWidth) {
     Values.BackIndex = ReadIndex(QStringLiteral("BackIndex"), 0, 3).value_or(0);
     TCard::SetBackIndex(Values.BackIndex == 3 ? 0 : Values.BackIndex);
 
+    // A stored card size is taken (text that is no number reads 0); a missing
+    // one, or a number that is no card size, comes from the screen width and
+    // is written back.
     if (const auto size = ReadIndex(QStringLiteral("CardSize"), 0, 1)) {
         Values.CardSize = *size;
     } else {

@@ -15,6 +15,7 @@
 #include <QtMath>
 #include <bit>
 #include <cmath>
+#include <utility>
 
 // The mouse capture of one left press: from the press to the release every
 // mouse event in the view's window comes here, wherever Qt would deliver it,
@@ -159,12 +160,30 @@ TCardPileView::~TCardPileView() {
     delete DragPile;
 }
 
-QPoint TCardPileView::CardPosition(int index) const {
-    // The integer times the 32-bit offset is formed in double precision and
-    // truncated toward zero: with 0.2, cards 0 to 4 sit at 0 and card 5 at 1.
+namespace {
+// The step from one card to the next: the view's offset, or less when a fan
+// of `count` cards at that offset would reach past the view's edge, so that
+// the top card stays wholly visible and can be pressed. Slanted stacks (less
+// than a pixel a card) keep their offset.
+double FanStep(float offset, int count, int extent, int cardExtent) {
+    const double step = static_cast<double>(offset);
+    if (step < 1.0 || count < 2 || extent <= cardExtent) return step;
+    const double room = static_cast<double>(extent - cardExtent) / (count - 1);
+    return step * (count - 1) + cardExtent > extent ? room : step;
+}
+
+QPoint FanPosition(int index, double xStep, double yStep) {
+    // The integer times the step is formed in double precision and truncated
+    // toward zero: with 0.2, cards 0 to 4 sit at 0 and card 5 at 1.
     const double i = static_cast<double>(index);
-    return QPoint(static_cast<int>(std::trunc(i * static_cast<double>(XOffset))),
-                  static_cast<int>(std::trunc(i * static_cast<double>(YOffset))));
+    return QPoint(static_cast<int>(std::trunc(i * xStep)), static_cast<int>(std::trunc(i * yStep)));
+}
+} // namespace
+
+QPoint TCardPileView::CardPosition(int index) const {
+    const int count = static_cast<int>(Pile->Cards.size());
+    return FanPosition(index, FanStep(XOffset, count, width(), TCard::GetCardWidth()),
+                       FanStep(YOffset, count, height(), TCard::GetCardHeight()));
 }
 
 void TCardPileView::SetColor(const QColor& color) {
@@ -304,8 +323,17 @@ void TCardPileView::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+namespace {
+// Set by ConsumePress: the double-click that the consumed press began is ignored.
+bool pressConsumed = false;
+} // namespace
+
+void TCardPileView::ConsumePress() { pressConsumed = true; }
+
 void TCardPileView::Press(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos, bool doubleClick) {
     if (IsDragging()) return;
+    const bool consumed = std::exchange(pressConsumed, false);
+    if (doubleClick && consumed) return;
     const bool left = button == Qt::LeftButton;
     const bool dblClick = doubleClick && left && OnDblClick;
     if (left) {
@@ -406,7 +434,8 @@ void TCardPileView::BuildDragImage() {
     DragImage.setDevicePixelRatio(ratio);
     DragImage.fill(Qt::transparent);
     QPainter canvas(&DragImage);
-    for (int j = 0; j < m; ++j) DragPile->Cards[static_cast<std::size_t>(j)]->DrawCardOnCanvas(CardPosition(j), canvas);
+    for (int j = 0; j < m; ++j)
+        DragPile->Cards[static_cast<std::size_t>(j)]->DrawCardOnCanvas(FanPosition(j, XOffset, YOffset), canvas);
 }
 
 // The view or window under the mouse gets OnDragOver; returns it (null
@@ -475,19 +504,27 @@ void TCardPileView::FinishDrag(QPoint globalPos, bool drop) {
     }
 
     QPoint at = mapFromGlobal(globalPos);
+    DropHandled = false;
     if (auto* view = qobject_cast<TCardPileView*>(target)) {
         at = view->mapFromGlobal(globalPos);
-        if (view->OnDragDrop) view->OnDragDrop(view, this, at.x(), at.y());
+        if (view->OnDragDrop) {
+            DropHandled = true;
+            view->OnDragDrop(view, this, at.x(), at.y());
+        }
     } else if (auto* win = qobject_cast<QWidget*>(target)) {
         at = win->mapFromGlobal(globalPos);
         TDragLayer* layer = TDragLayer::Find(win);
-        if (layer != nullptr && layer->OnDragDrop) layer->OnDragDrop(win, this, at.x(), at.y());
+        if (layer != nullptr && layer->OnDragDrop) {
+            DropHandled = true;
+            layer->OnDragDrop(win, this, at.x(), at.y());
+        }
     }
     if (alive) DoEndDrag(target, at.x(), at.y());
 }
 
 void TCardPileView::DoEndDrag(QObject* target, int x, int y) {
-    if (DropTarget == nullptr || DropTarget == this) {
+    // A manual drop that no drop handler took would leave the cards nowhere.
+    if (DropTarget == nullptr || DropTarget == this || (ManualDrop && !DropHandled)) {
         DropTarget = nullptr;
         Pile->AddPile(DragPile);
         show();

@@ -62,7 +62,7 @@ inline ::testing::AssertionResult EveryCardOnce(const TGameForm& form) {
     for (const TCardPileView* view : form.PileViews())
         for (const TCard* card : view->Pile->Cards) ++seen[card];
     const std::set<const TCard*> deck(form.SavedDeck.Cards.begin(), form.SavedDeck.Cards.end());
-    if (static_cast<int>(deck.size()) != form.Info().TotalCards)
+    if (static_cast<int>(deck.size()) != form.Info().TotalCards())
         return ::testing::AssertionFailure() << "deck holds " << deck.size() << " cards";
     for (const auto& [card, count] : seen) {
         if (count != 1) return ::testing::AssertionFailure() << "a card lies in " << count << " places";

@@ -29,8 +29,9 @@ public:
     Monkey(TGameForm* form, TFakeDialogs& dialogs, quint32 seed) : form_(form), dialogs_(dialogs), rng_(seed), drive_(form) {}
 
     // One random action; false when a check failed (the log says why).
-    bool Step() {
-        const int action = int(rng_.bounded(16));
+    // With `movesOnly` only plays on the table: no undo, no commands.
+    bool Step(bool movesOnly = false) {
+        const int action = int(rng_.bounded(movesOnly ? 11 : 16));
         TCardPileView* from = RandomView();
         TCardPileView* to = RandomView();
         switch (action) {
@@ -135,15 +136,19 @@ private:
             if (view->IsDragging())
                 for (const TCard* card : view->DragPile->Cards) ++seen[card];
         }
-        const int total = form_->Info().TotalCards;
+        const int total = form_->Info().TotalCards();
         if (int(form_->SavedDeck.Cards.size()) != total) return Fail(QStringLiteral("the deck lost cards"));
         for (const TCard* card : form_->SavedDeck.Cards)
             if (seen[card] != 1) return Fail(QStringLiteral("a card lies in %1 places").arg(seen[card]));
         if (int(seen.size()) != total) return Fail(QStringLiteral("a card from elsewhere is on the table"));
         const int score = form_->CurrentScore();
-        const QString caption = score <= 0 ? form_->Info().Name
-                                           : form_->Info().Name + QStringLiteral("   Score: %1").arg(score);
-        if (form_->windowTitle() != caption) return Fail(QStringLiteral("caption \"%1\"").arg(form_->windowTitle()));
+        const QString& name = form_->Info().Name;
+        const QString caption = score <= 0 ? name : name + QStringLiteral("   Score: %1").arg(score);
+        const QString title = form_->windowTitle();
+        // Some games leave an older score in the caption for a while on purpose.
+        const bool lagging = form_->Info().CaptionMayLag &&
+                             (title == name || title.startsWith(name + QStringLiteral("   Score: ")));
+        if (title != caption && !lagging) return Fail(QStringLiteral("caption \"%1\"").arg(title));
         return true;
     }
 
@@ -163,22 +168,102 @@ private:
 
 class MonkeyTest : public ::testing::TestWithParam<QString> {};
 
+// Every view's visibility, cards and faces.
+using Table = std::map<QString, std::pair<bool, std::vector<std::pair<const TCard*, bool>>>>;
+Table TakeTable(const TGameForm& form) {
+    Table t;
+    for (const TCardPileView* view : form.PileViews()) {
+        auto& [visible, cards] = t[view->objectName()];
+        visible = view->isVisible();
+        for (const TCard* card : view->Pile->Cards) cards.push_back({card, card->FaceUp});
+    }
+    return t;
+}
+
+QString Describe(const TGameForm& form, const Table& t) {
+    QStringList out;
+    for (const auto& [name, entry] : t) {
+        QStringList cards;
+        for (const auto& [card, up] : entry.second)
+            cards << QStringLiteral("%1/%2%3").arg(card->Value).arg(card->Suit).arg(up ? "" : "*");
+        out << name + (entry.first ? QString() : QStringLiteral(" (hidden)")) + QStringLiteral(": ") +
+                   cards.join(QLatin1Char(' '));
+    }
+    Q_UNUSED(form);
+    return out.join(QLatin1Char('\n'));
+}
+
+// Opens a window of `className` on a known deal, shown; the card size follows the class.
+QPointer<TGameForm> OpenSeeded(const QString& className, quint32 seed) {
+    ResetSettings();
+    SeedRandom(seed);
+    TCard::SetCardSize(className.startsWith(QLatin1String("Ts")) ? FS_SMALL : FS_LARGE);
+    QPointer<TGameForm> form = CreateGameForm(className);
+    if (form) {
+        form->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form));
+    }
+    return form;
+}
+
+void CloseAndDelete(QPointer<TGameForm>& form) {
+    form->GameWon = true;
+    form->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    delete form.data();
+}
+
+class UndoPropertyTest : public ::testing::TestWithParam<QString> {};
+
 } // namespace
+
+// Seeded random play, then Undo until the history is empty: the table is
+// the deal again, every card back in its place with its face as dealt. Steps
+// that the history does not keep (a base choice, a reshuffle) count as the
+// deal: the table is compared with the last one seen with an empty history.
+TEST_P(UndoPropertyTest, UndoingEveryMoveGivesBackTheDeal) {
+    const QString className = GetParam();
+    previousHandler = qInstallMessageHandler(QuietOutsideEvents);
+    for (int run = 0; run < 3 * SoakFactor(); ++run) {
+        const quint32 seed = 500u + quint32(run) * 104729u + quint32(qHash(className) % 1000u);
+        TFakeDialogs dialogs;
+        QPointer<TGameForm> form = OpenSeeded(className, seed);
+        ASSERT_NE(form, nullptr);
+        // A game may make its first move itself (Golf turns the stock).
+        while (form->UndoList->RecordCount() > 0) form->Undo1->trigger();
+        Table deal = TakeTable(*form);
+        Monkey monkey(form, dialogs, seed);
+        for (int step = 0; step < 120; ++step) {
+            ASSERT_TRUE(monkey.Step(true)) << className.toStdString() << " seed " << seed << " step " << step << ": "
+                                           << monkey.Failure().toStdString() << "\n" << monkey.History().toStdString();
+            if (form->UndoList->RecordCount() == 0) deal = TakeTable(*form);
+        }
+        for (int guard = 0; form->UndoList->RecordCount() > 0 && guard < 2000; ++guard) {
+            const int before = form->UndoList->RecordCount();
+            form->Undo1->trigger();
+            ASSERT_LT(form->UndoList->RecordCount(), before) << className.toStdString() << ": an undo that undid nothing";
+        }
+        const Table now = TakeTable(*form);
+        EXPECT_TRUE(now == deal) << className.toStdString() << " seed " << seed << "\nafter undo:\n"
+                                 << Describe(*form, now).toStdString() << "\nthe deal:\n"
+                                 << Describe(*form, deal).toStdString() << "\nevents:\n"
+                                 << monkey.History().toStdString();
+        EXPECT_TRUE(EveryCardOnce(*form));
+        CloseAndDelete(form);
+    }
+    TCard::SetCardSize(FS_LARGE);
+    qInstallMessageHandler(previousHandler);
+}
 
 TEST_P(MonkeyTest, RandomInputNeverLosesACard) {
     const QString className = GetParam();
     previousHandler = qInstallMessageHandler(QuietOutsideEvents);
     const int runs = 3 * SoakFactor();
     for (int run = 0; run < runs; ++run) {
-        ResetSettings();
         TFakeDialogs dialogs;
         const quint32 seed = 1000u + quint32(run) * 7919u + quint32(qHash(className) % 1000u);
-        SeedRandom(seed);
-        TCard::SetCardSize(className.startsWith(QLatin1String("Ts")) ? FS_SMALL : FS_LARGE);
-        QPointer<TGameForm> form = CreateGameForm(className);
+        QPointer<TGameForm> form = OpenSeeded(className, seed);
         ASSERT_NE(form, nullptr);
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
         Monkey monkey(form, dialogs, seed);
         for (int step = 0; step < 400; ++step) {
             if (!monkey.Step()) {
@@ -188,10 +273,7 @@ TEST_P(MonkeyTest, RandomInputNeverLosesACard) {
                 break;
             }
         }
-        form->GameWon = true;
-        form->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        delete form.data();
+        CloseAndDelete(form);
     }
     TCard::SetCardSize(FS_LARGE);
     TCard::SetBackIndex(0);
@@ -199,4 +281,6 @@ TEST_P(MonkeyTest, RandomInputNeverLosesACard) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, MonkeyTest, ::testing::ValuesIn(GameFormClasses()),
+                         [](const auto& info) { return info.param.toStdString(); });
+INSTANTIATE_TEST_SUITE_P(EveryWindow, UndoPropertyTest, ::testing::ValuesIn(GameFormClasses()),
                          [](const auto& info) { return info.param.toStdString(); });

@@ -150,3 +150,37 @@ TEST_F(CardUndoTest, MismatchedListsBeep) {
     undo.UndoLast();
     EXPECT_EQ(beeps, 2);
 }
+
+// Actions group records: the newest action's size follows undo, unmarked
+// records count one each, and an action that made no record adds nothing.
+TEST_F(CardUndoTest, ActionsGroupTheirRecords) {
+    Put(a, {0, 1, 2, 3, 4});
+    auto move = [&] {
+        TCard* card = a.Pile->CardAt(TOP_OF_PILE);
+        a.Pile->RemoveCard(card);
+        b.Pile->AddCard(card);
+        undo.RecordCardMove(&a, &b, card);
+    };
+    EXPECT_EQ(undo.LastActionSize(), 0);
+    move(); // before any mark
+    EXPECT_EQ(undo.LastActionSize(), 1);
+    undo.BeginAction();
+    move();
+    move();
+    move();
+    EXPECT_EQ(undo.LastActionSize(), 3);
+    undo.BeginAction(); // an action that recorded nothing
+    EXPECT_EQ(undo.LastActionSize(), 3);
+    undo.BeginAction();
+    move();
+    EXPECT_EQ(undo.LastActionSize(), 1);
+    for (int i = 0; i < 2; ++i) {
+        undo.UndoLast();
+        undo.DropLast();
+    }
+    EXPECT_EQ(undo.LastActionSize(), 2); // the rest of the three-record action
+    undo.Clear();
+    move();
+    EXPECT_EQ(undo.LastActionSize(), 1);
+    EXPECT_EQ(beeps, 0);
+}

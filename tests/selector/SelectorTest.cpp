@@ -213,11 +213,17 @@ TEST_F(SelectorTest, CancelBeforeTheFirstChoiceKeepsTheStartPicture) {
     EXPECT_EQ(Row(), 0);
 }
 
+// The small-card window of the game in `row`, or nothing while that game is not built.
+QString SmallWindowOf(int row) {
+    const TSolitaireGame& game = SolitaireGames()[std::size_t(row)];
+    return game.CreateSmall ? QString::fromLatin1(game.SmallClass) : QString();
+}
+
 TEST_F(SelectorTest, ArrowKeysOpenEachGameInTurn) {
     SetCardSize(0);
     selector->GameSelectListBox->setFocus();
-    selector->GameSelectListBox->setCurrentRow(kCastle); // no Castle window yet: preview only
-    EXPECT_EQ(OpenClass(), QString());
+    selector->GameSelectListBox->setCurrentRow(kCastle);
+    EXPECT_EQ(OpenClass(), SmallWindowOf(kCastle));
     EXPECT_FALSE(selector->StartPanel->isVisible());
 
     QTest::keyClick(selector->GameSelectListBox, Qt::Key_Down);
@@ -228,13 +234,16 @@ TEST_F(SelectorTest, ArrowKeysOpenEachGameInTurn) {
     QTest::keyClick(selector->GameSelectListBox, Qt::Key_Down);
     EXPECT_EQ(dialogs.Of("Confirm"), QStringList{"Quit this game of Double Klondike?"});
     EXPECT_EQ(Row(), kFortyThieves);
-    EXPECT_EQ(OpenClass(), QString());
+    EXPECT_EQ(OpenClass(), SmallWindowOf(kFortyThieves));
 
-    for (int row = kFortyThieves; row < kKlondike; ++row) QTest::keyClick(selector->GameSelectListBox, Qt::Key_Down);
+    for (int row = kFortyThieves; row < kKlondike; ++row) {
+        QTest::keyClick(selector->GameSelectListBox, Qt::Key_Down);
+        EXPECT_EQ(OpenClass(), SmallWindowOf(row + 1));
+    }
     EXPECT_EQ(OpenClass(), "TsKlondikeForm");
     QTest::keyClick(selector->GameSelectListBox, Qt::Key_Down);
     EXPECT_EQ(Row(), kMontana);
-    EXPECT_EQ(OpenClass(), QString());
+    EXPECT_EQ(OpenClass(), SmallWindowOf(kMontana));
     QTest::keyClick(selector->GameSelectListBox, Qt::Key_Up);
     EXPECT_EQ(OpenClass(), "TsKlondikeForm");
     EXPECT_EQ(dialogs.Count("Confirm"), 1);

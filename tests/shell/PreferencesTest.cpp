@@ -99,12 +99,14 @@ TEST_F(PreferencesTest, StoredValuesWinOverTheScreenAndShowInTheControls) {
     EXPECT_EQ(Pref("CardSize"), "0"); // not rewritten from the screen
 }
 
-TEST_F(PreferencesTest, BooleansReadYesOneAndTrueAsTrueAndOnAsFalse) {
+// Any stored text counts: only a missing key keeps the default.
+TEST_F(PreferencesTest, BooleanKeysReadTrueOnlyForTrueYesAndOne) {
     const struct {
         const char* text;
         bool expected;
-    } cases[] = {{"yes", true}, {"YES", true}, {"1", true}, {"True", true}, {"on", false},
-                 {"False", false}, {"no", false}, {"0", false}};
+    } cases[] = {{"yes", true},    {"YES", true},   {"1", true},      {"True", true},  {"tRUE", true},
+                 {"on", false},    {"False", false}, {"no", false},   {"0", false},    {"maybe", false},
+                 {"", false},      {"2", false},     {"-1", false},   {"yes!", false}, {"$1", false}};
     for (const auto& c : cases) {
         TestSupport::ClearSettings();
         SetPref("DoSound", c.text);
@@ -114,33 +116,83 @@ TEST_F(PreferencesTest, BooleansReadYesOneAndTrueAsTrueAndOnAsFalse) {
         EXPECT_EQ(dlg->Values.DoSound, c.expected) << c.text;
         EXPECT_EQ(dlg->Values.DoAnimation, c.expected) << c.text;
         EXPECT_EQ(dlg->Values.MinimizeToTray, c.expected) << c.text;
+        EXPECT_EQ(Check(dlg.get(), "SoundCheckBox")->isChecked(), c.expected) << c.text;
+        EXPECT_EQ(Pref("DoSound"), c.text); // read, never repaired
     }
 }
 
-TEST_F(PreferencesTest, NonsenseInEveryKeyFallsBackToEveryDefault) {
+// Text that is no number reads 0, or 1 when it reads as true; numbers out of
+// range give the default.
+TEST_F(PreferencesTest, IndexKeysReadTextAsZeroOrOneAndRangeAsBefore) {
+    const struct {
+        const char* text;
+        int back, type, direction;
+    } cases[] = {{"Yes", 1, 1, 1},  {"true", 1, 1, 1}, {"1", 1, 1, 1},  {"junk", 0, 0, 0}, {"", 0, 0, 0},
+                 {"no", 0, 0, 0},   {"2", 2, 2, 0},    {"$2", 2, 2, 0}, {"7", 0, 0, 0},    {"-1", 0, 0, 0},
+                 {"1.5", 0, 0, 0}};
+    for (const auto& c : cases) {
+        TestSupport::ClearSettings();
+        SetPref("BackIndex", c.text);
+        SetPref("BackgroundIndex", c.text);
+        SetPref("GradientIndex", c.text);
+        auto dlg = MakeDialog();
+        EXPECT_EQ(dlg->Values.BackIndex, c.back) << c.text;
+        EXPECT_EQ(TCard::GetBackIndex(), c.back) << c.text;
+        EXPECT_EQ(dlg->Values.BackgroundIndex, c.type) << c.text;
+        EXPECT_EQ(dlg->findChild<QStackedWidget*>("BackgroundPages")->currentIndex(), c.type) << c.text;
+        EXPECT_EQ(dlg->Values.GradientIndex, c.direction) << c.text;
+    }
+}
+
+// A stored card size is taken as it reads; the screen decides only for a
+// missing key or a number that is no card size, and only then is it written.
+TEST_F(PreferencesTest, CardSizeTextIsTakenAndOnlyAMissingOrBadNumberIsReplaced) {
+    const struct {
+        const char* text; // nullptr: no key
+        int screenWidth;
+        int expected;
+        const char* storedAfter;
+    } cases[] = {{"junk", 1024, 0, "junk"}, {"", 1024, 0, ""},     {"yes", 800, 1, "yes"}, {"TRUE", 800, 1, "TRUE"},
+                 {"$1", 800, 1, "$1"},      {"2", 800, 0, "0"},    {"-1", 1024, 1, "1"},   {nullptr, 800, 0, "0"},
+                 {"None", 1024, 1, "1"}};
+    for (const auto& c : cases) {
+        TestSupport::ClearSettings();
+        if (c.text) SetPref("CardSize", c.text);
+        auto dlg = MakeDialog(c.screenWidth);
+        const char* label = c.text ? c.text : "(missing)";
+        EXPECT_EQ(dlg->Values.CardSize, c.expected) << label;
+        EXPECT_EQ(TCard::GetCardSize(), c.expected == 0 ? FS_SMALL : FS_LARGE) << label;
+        EXPECT_TRUE(Radio(dlg.get(), c.expected == 0 ? "SmallCardsRadio" : "LargeCardsRadio")->isChecked()) << label;
+        EXPECT_EQ(Pref("CardSize"), c.storedAfter) << label;
+    }
+}
+
+TEST_F(PreferencesTest, NonsenseInEveryKeyReadsAsZeroOrFalseAndMissingPicturesAsNone) {
     for (const char* key : {"BackIndex", "CardSize", "BackgroundIndex", "GradientIndex", "BackgroundColor",
                             "GradientStartColor", "GradientEndColor", "DoAnimation", "DoSound", "MinimizeToTray",
                             "CustomColors"})
         SetPref(key, "#~?xyzzy\x7f");
-    SetPref("BackIndex", "7"); // out of range counts as nonsense too
+    SetPref("BackIndex", "7"); // out of range gives the default
     SetPref("GradientIndex", "-1");
     const QString missing = PicturePath("nowhere.bmp");
     SetPref("CustomImage", missing);
     SetPref("BackgroundImage", PicturePath("nothing.bmp"));
     SetPref("BackgroundIndex", "2");
 
-    auto dlg = MakeDialog(800);
+    auto dlg = MakeDialog(1024);
     const TPreferences& v = dlg->Values;
     const TPreferences defaults;
     EXPECT_EQ(v.BackIndex, 0);
-    EXPECT_EQ(v.CardSize, 0);
+    EXPECT_EQ(v.CardSize, 0); // nonsense reads 0, whatever the screen
+    EXPECT_EQ(Pref("CardSize"), "#~?xyzzy\x7f");
     EXPECT_EQ(v.BackgroundIndex, 0); // the picture is gone: back to solid colour
     EXPECT_EQ(v.GradientIndex, 0);
     EXPECT_EQ(v.BackgroundColor, defaults.BackgroundColor);
     EXPECT_EQ(v.GradientStartColor, defaults.GradientStartColor);
     EXPECT_EQ(v.GradientEndColor, defaults.GradientEndColor);
-    EXPECT_TRUE(v.DoAnimation);
-    EXPECT_TRUE(v.DoSound);
+    EXPECT_FALSE(v.DoAnimation);
+    EXPECT_FALSE(v.DoSound);
+    EXPECT_TRUE(sound.Played().empty()); // sounds are off
     EXPECT_FALSE(v.MinimizeToTray);
     EXPECT_EQ(v.CustomImage, "None");
     EXPECT_EQ(v.BackgroundImage, "None");

@@ -81,11 +81,22 @@ TEST_F(ProfileTest, BooleansAndNumbers) {
     } cases[] = {{"True", true, 1},   {"yes", true, 1},      {"YES", true, 1},        {"1", true, 1},
                  {"on", false, 0},    {"False", false, 0},   {"0", false, 0},         {"-12", false, -12},
                  {"$10", false, 16},  {"2147483647", false, 2147483647},  {"99999999999", false, 0},
-                 {"12abc", false, 0}, {"", false, 0},        {"None", false, 0}};
+                 {"12abc", false, 0}, {"", false, 0},        {"None", false, 0},      {"maybe", false, 0},
+                 {"2", false, 2},     {"yes!", false, 0},    {"Yes", true, 1},        {"tRuE", true, 1}};
     for (const Case& c : cases) {
         EXPECT_EQ(TProfile::TextToState(c.text), c.state) << c.text;
         EXPECT_EQ(TProfile::TextToValue(c.text), c.value) << c.text;
     }
+}
+
+// An empty value is a stored text like any other; a line without "=" holds no key.
+TEST_F(ProfileTest, AnEmptyValueIsPresentAndReadsFalseAndZero) {
+    WriteAll(TestSupport::SettingsFile(), "[Preferences]\r\nDoSound=\r\nBackIndex = \r\nDoAnimation\r\n");
+    EXPECT_EQ(Key("Preferences", "DoSound").Text(), "");
+    EXPECT_FALSE(Key("Preferences", "DoSound").State());
+    EXPECT_EQ(Key("Preferences", "BackIndex").Text(), "");
+    EXPECT_EQ(Key("Preferences", "BackIndex").Value(), 0);
+    EXPECT_EQ(Key("Preferences", "DoAnimation").Text(), "None");
 }
 
 TEST_F(ProfileTest, NothingIsWrittenWithoutFileSectionOrEntry) {

@@ -1,7 +1,8 @@
 #!/bin/bash
 # Starts the real program on a bare X server with a fresh settings folder,
-# opens Klondike from the keyboard, closes the selector and checks that the
-# program ended cleanly and saved its settings.
+# checks the window titles as the window manager reads them, opens Klondike
+# from the keyboard, closes the selector and checks that the program ended
+# cleanly and saved its settings.
 #   smoke.sh QUILLANE WM_CLOSE       (run inside xvfb-run)
 #   SMOKE_WM_CLASS=Class smoke.sh ...  also checks the selector's window class
 set -u
@@ -30,14 +31,27 @@ wait_window() {
     return 1
 }
 
+# Both title properties must hold exactly the caption: window managers show
+# _NET_WM_NAME, older tools read WM_NAME.
+check_title() {
+    local prop got
+    for prop in WM_NAME _NET_WM_NAME; do
+        got=$(xprop -id "$1" "$prop") || fail "cannot read $prop of window $1"
+        [ "${got#*= }" = "\"$2\"" ] || fail "expected $prop \"$2\", got: $got"
+    done
+}
+
 "$quillane" &
 pid=$!
 
 selector=$(wait_window 'Quillane!') || fail "no \"Quillane!\" window"
-# With SMOKE_WM_CLASS set, the window's class must be that one: the class a
-# launcher entry's StartupWMClass names.
+check_title "$selector" 'Quillane!'
+# The task bar groups the program's windows by their class, not their title.
+class=$(xprop -id "$selector" WM_CLASS)
+[ "${class#*= }" = '"quillane", "Quillane"' ] || fail "unexpected window class: $class"
+# With SMOKE_WM_CLASS set, that class must also be the one a launcher
+# entry's StartupWMClass names.
 if [ -n "${SMOKE_WM_CLASS:-}" ]; then
-    class=$(xprop -id "$selector" WM_CLASS) || fail "cannot read WM_CLASS"
     [ "${class##*, }" = "\"$SMOKE_WM_CLASS\"" ] || fail "$class, not class \"$SMOKE_WM_CLASS\""
 fi
 # Typing a letter selects the first game starting with it: Klondike. A key
@@ -46,9 +60,10 @@ opened=
 for _ in 1 2 3 4 5; do
     xdotool windowfocus --sync "$selector" || fail "cannot focus the selector"
     xdotool key --clearmodifiers k
-    wait_window 'Klondike' 30 >/dev/null && { opened=1; break; }
+    game=$(wait_window 'Klondike' 30) && { opened=1; break; }
 done
 [ -n "$opened" ] || fail "no \"Klondike\" window"
+check_title "$game" 'Klondike'
 
 "$wm_close" "$selector" || fail "cannot send the close request"
 for _ in $(seq 150); do

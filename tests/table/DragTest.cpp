@@ -179,6 +179,57 @@ TEST_F(DragTest, ManualDropLeavesTheMoveToTheGame) {
     EXPECT_EQ(table->Log[table->Log.size() - 2], "DragDrop TableauPileView2");
 }
 
+// A manual drop that no drop handler took must not leave the cards in the
+// air: released outside the window, or over a target without a drop handler,
+// they go home although a target was set on the way.
+TEST_F(DragTest, ManualDropThatNoHandlerTookGoesHome) {
+    table->Deal({1, 1});
+    TCardPileView* from = table->Column[0];
+    from->ManualDrop = true;
+    TCard* card = from->Pile->Cards[0];
+
+    Press(On(from, 10, 10));
+    Move(On(table->Column[1], 10, 10)); // a legal target is set
+    ASSERT_EQ(from->DropTarget, table->Column[1]);
+    Move(QPoint(-40, -40));
+    Release(QPoint(-40, -40));
+    EXPECT_EQ(Cards(from->Pile), (std::vector<TCard*>{card}));
+    EXPECT_EQ(from->DropTarget, nullptr);
+    EXPECT_EQ(table->Column[1]->Pile->GetCardCount(), 1);
+    EXPECT_TRUE(from->isVisible());
+
+    table->Column[1]->OnDragDrop = nullptr;
+    Drag(On(from, 10, 10), On(table->Column[1], 10, 10));
+    EXPECT_EQ(Cards(from->Pile), (std::vector<TCard*>{card}));
+    EXPECT_EQ(table->Column[1]->Pile->GetCardCount(), 1);
+}
+
+// A press that the game marked as used up ends its double-click: neither the
+// second press nor the double-click reach the game.
+TEST_F(DragTest, ConsumedPressSwallowsTheRestOfItsDoubleClick) {
+    table->Deal({1});
+    TCardPileView* column = table->Column[0];
+    int presses = 0, doubles = 0;
+    column->OnMouseDown = [&](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+        ++presses;
+        column->ConsumePress();
+    };
+    column->OnDblClick = [&](QObject*) { ++doubles; };
+    QTest::mouseDClick(Win(), Qt::LeftButton, {}, On(column, 10, 10));
+    EXPECT_EQ(presses, 1);
+    EXPECT_EQ(doubles, 0);
+    // The next press is an ordinary one again.
+    QTest::mouseClick(Win(), Qt::LeftButton, {}, On(column, 10, 10), 500);
+    EXPECT_EQ(presses, 2);
+
+    // Without the mark both arrive.
+    presses = 0;
+    column->OnMouseDown = [&](QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) { ++presses; };
+    QTest::mouseDClick(Win(), Qt::LeftButton, {}, On(column, 10, 10), 1000);
+    EXPECT_EQ(presses, 2);
+    EXPECT_EQ(doubles, 1);
+}
+
 TEST_F(DragTest, EscapeCancelsAndTheCardsGoHome) {
     QAction undo(table.get());
     undo.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));

@@ -85,6 +85,26 @@ TEST_F(PileViewTest, PlacementTruncatesEachStepInDoublePrecision) {
     top->FaceUp = false;
 }
 
+// A fan that would reach past the view's edge is drawn closer: the top card
+// stays whole and is the card a press on it picks; a fan that fits keeps its
+// offset.
+TEST_F(PileViewTest, OverflowingFanKeepsItsTopCardWhole) {
+    view->XOffset = 12.0f;
+    view->resize(400, 125);
+    for (int i = 0; i < 27; ++i) view->Pile->AddCard(deck.Cards[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(view->CardPosition(26), QPoint(312, 0)); // 26 x 12 + 80 = 392 fits
+    for (int i = 27; i < 52; ++i) view->Pile->AddCard(deck.Cards[static_cast<std::size_t>(i)]);
+    const int topLeft = view->CardPosition(51).x();
+    EXPECT_LE(topLeft + 80, 400);
+    EXPECT_GE(topLeft + 80, 399);
+    for (int i = 0; i < 51; ++i) EXPECT_LT(view->CardPosition(i).x(), view->CardPosition(i + 1).x());
+
+    view->show();
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(topLeft + 70, 60));
+    EXPECT_EQ(view->SelectedCard, deck.Cards[51]);
+    view->Pile->Empty(false);
+}
+
 TEST_F(PileViewTest, EmptyPileShowsItsSymbolOrNothing) {
     view->State = FS_RECYCLE;
     EXPECT_EQ(Shot(), Symbol(0));
