@@ -12,7 +12,7 @@ PACKAGES := cmake ninja-build ccache g++ pkg-config \
 	libsdl2-dev libsdl2-image-dev \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	xvfb xauth x11-utils xdotool libx11-dev imagemagick fonts-dejavu-core \
-	freecell-solver-bin
+	freecell-solver-bin desktop-file-utils appstream
 
 # Installs those of the given Debian packages that are missing; a fresh
 # machine has no package lists yet, so they are fetched first.
@@ -58,6 +58,25 @@ $(ASAN_BUILD)/build.ninja:
 
 asan-core: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS) --target $(SAN_CORE)
+
+# The program, its launcher entry, icons, metainfo and manual page under PREFIX
+# (DESTDIR is honoured for staged installs).
+PREFIX ?= /usr/local
+
+.PHONY: install
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package, made with CPack in $(BUILD)/package/ and checked with lintian.
+PACKAGE_PACKAGES := dpkg-dev file lintian
+
+.PHONY: package
+package: build
+	@$(call install_missing,$(PACKAGE_PACKAGES))
+	rm -f $(BUILD)/package/*.deb
+	cd $(BUILD) && cpack -G DEB
+	lintian --fail-on error $(BUILD)/package/*.deb
+	@ls $(BUILD)/package/*.deb
 
 run: build
 	@if [ -x $(BUILD)/quillane ]; then $(BUILD)/quillane; \

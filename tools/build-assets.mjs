@@ -166,7 +166,9 @@ function buildIcon() {
     const name = size === 256 ? 'icon.png' : `icon${size}.png`;
     fs.writeFileSync(out('icon', name), encodeRgba(img));
   }
-  console.log(`icon: ${ICON_SIZES.join(', ')} pixels`);
+  // The drawing itself, with every detail, for the desktop's scalable icon folder.
+  fs.writeFileSync(out('icon', 'icon.svg'), `${iconSvg(256)}\n`);
+  console.log(`icon: ${ICON_SIZES.join(', ')} pixels and icon.svg`);
 }
 
 // -------------------------------------------------------------------- sheet

@@ -4,6 +4,7 @@
 # from the keyboard, closes the selector and checks that the program ended
 # cleanly and saved its settings.
 #   smoke.sh QUILLANE WM_CLOSE       (run inside xvfb-run)
+#   SMOKE_WM_CLASS=Class smoke.sh ...  also checks the selector's window class
 set -u
 quillane=$1
 wm_close=$2
@@ -48,6 +49,11 @@ check_title "$selector" 'Quillane!'
 # The task bar groups the program's windows by their class, not their title.
 class=$(xprop -id "$selector" WM_CLASS)
 [ "${class#*= }" = '"quillane", "Quillane"' ] || fail "unexpected window class: $class"
+# With SMOKE_WM_CLASS set, that class must also be the one a launcher
+# entry's StartupWMClass names.
+if [ -n "${SMOKE_WM_CLASS:-}" ]; then
+    [ "${class##*, }" = "\"$SMOKE_WM_CLASS\"" ] || fail "$class, not class \"$SMOKE_WM_CLASS\""
+fi
 # Typing a letter selects the first game starting with it: Klondike. A key
 # sent before the new window has taken the focus is lost, so try again.
 opened=
