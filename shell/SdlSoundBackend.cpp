@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QThread>
+#include <QTimer>
 
 #include "SdlLibrary.h"
 
@@ -24,17 +25,37 @@ constexpr int kDrainGraceMs = 250;
 TSdlSoundBackend::TSdlSoundBackend(WaveSource source)
     : source_(source ? std::move(source) : WaveSource([](const QString& name) { return ResourceData(name); })) {}
 
-TSdlSoundBackend::~TSdlSoundBackend() {
-    if (state_ == DeviceState::Open) {
-        sdl_->CloseAudioDevice(device_);
-        sdl_->QuitSubSystem(SDL_INIT_AUDIO);
+TSdlSoundBackend::~TSdlSoundBackend() { CloseDevice(); }
+
+void TSdlSoundBackend::CloseDevice() {
+    if (idleTimer_) idleTimer_->stop();
+    if (state_ != DeviceState::Open) return;
+    sdl_->CloseAudioDevice(device_);
+    sdl_->QuitSubSystem(SDL_INIT_AUDIO);
+    device_ = 0;
+    state_ = DeviceState::NotTried; // the next sound opens it again
+}
+
+void TSdlSoundBackend::CloseWhenIdle(int playingMs) {
+    if (state_ != DeviceState::Open || QCoreApplication::instance() == nullptr) return;
+    if (!idleTimer_) {
+        idleTimer_ = std::make_unique<QTimer>();
+        idleTimer_->setSingleShot(true);
+        QObject::connect(idleTimer_.get(), &QTimer::timeout, [this] {
+            if (state_ != DeviceState::Open) return;
+            if (sdl_->GetQueuedAudioSize(device_) > 0)
+                CloseWhenIdle(0); // still draining: look again later
+            else
+                CloseDevice();
+        });
     }
+    idleTimer_->start(std::max(playingMs, 0) + std::max(idleCloseMs_, 0));
 }
 
 bool TSdlSoundBackend::EnsureDevice() {
     if (state_ != DeviceState::NotTried) return state_ == DeviceState::Open;
     state_ = DeviceState::Unavailable;
-    sdl_ = SdlApi();
+    if (sdl_ == nullptr) sdl_ = SdlApi();
     if (sdl_ == nullptr) return false;
     // SDL's audio pulls in its event system, which would otherwise take over
     // SIGINT and SIGTERM from the program.
@@ -55,6 +76,8 @@ bool TSdlSoundBackend::EnsureDevice() {
         sdl_->QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
+    if (obtained.freq != frequency_ || obtained.channels != channels_ || obtained.format != format_)
+        sounds_.clear(); // converted for another format (cannot happen while SDL converts for us)
     frequency_ = obtained.freq;
     channels_ = obtained.channels;
     format_ = obtained.format;
@@ -101,12 +124,17 @@ const TSdlSoundBackend::Sound* TSdlSoundBackend::Decode(const QString& name) {
 }
 
 void TSdlSoundBackend::Play(const QString& name, bool wait) {
+    if (idleTimer_) idleTimer_->stop(); // not closed under the new sound
     if (!EnsureDevice()) return;
     const Sound* sound = Decode(name);
     sdl_->ClearQueuedAudio(device_);
-    if (!sound) return;
+    if (!sound) {
+        CloseWhenIdle(0);
+        return;
+    }
     if (sdl_->QueueAudio(device_, sound->samples.data(), Uint32(sound->samples.size())) != 0) return;
     if (wait) WaitUntilPlayed(sound->milliseconds);
+    CloseWhenIdle(wait ? 0 : sound->milliseconds);
 }
 
 // Keeps the window painting while a sound plays to its end, but holds back
