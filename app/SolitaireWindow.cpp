@@ -106,7 +106,6 @@ TSolitaireForm::TSolitaireForm(std::unique_ptr<TSoundBackend> soundBackend, QWid
     theForm = this;
     setObjectName(QStringLiteral("SolitaireForm"));
     setWindowTitle(kTitle);
-    setWindowIcon(ProgramIcon());
     setFixedSize(329, 241);
 
     BuildForm();
@@ -236,6 +235,11 @@ void TSolitaireForm::EnsureStartupForms() {
 
 void TSolitaireForm::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
+    if (!iconSet_) {
+        // Seven icon pictures to decode: the window shows first, its icon follows.
+        iconSet_ = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(ProgramIcon()); });
+    }
     if (CreateStartupForms) QTimer::singleShot(0, this, &TSolitaireForm::EnsureStartupForms);
 }
 

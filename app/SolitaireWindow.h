@@ -117,6 +117,7 @@ private:
     QSystemTrayIcon* trayIcon_ = nullptr;
     bool trayOn_ = false;
     bool placed_ = false;
+    bool iconSet_ = false;           // the window icon is set after the first paint
     bool selecting_ = false;         // the selection is being set by code
     bool changedSincePress_ = false; // a mouse press already chose the game
 };
