@@ -25,13 +25,17 @@ constexpr int kDrainGraceMs = 250;
 TSdlSoundBackend::TSdlSoundBackend(WaveSource source)
     : source_(source ? std::move(source) : WaveSource([](const QString& name) { return ResourceData(name); })) {}
 
-TSdlSoundBackend::~TSdlSoundBackend() { CloseDevice(); }
+TSdlSoundBackend::~TSdlSoundBackend() {
+    CloseDevice();
+    if (audioUp_) sdl_->QuitSubSystem(SDL_INIT_AUDIO);
+}
 
+// The audio subsystem stays up: opening a device again is quick, starting
+// the subsystem is not (it looks for the audio server).
 void TSdlSoundBackend::CloseDevice() {
     if (idleTimer_) idleTimer_->stop();
     if (state_ != DeviceState::Open) return;
     sdl_->CloseAudioDevice(device_);
-    sdl_->QuitSubSystem(SDL_INIT_AUDIO);
     device_ = 0;
     state_ = DeviceState::NotTried; // the next sound opens it again
 }
@@ -57,11 +61,14 @@ bool TSdlSoundBackend::EnsureDevice() {
     state_ = DeviceState::Unavailable;
     if (sdl_ == nullptr) sdl_ = SdlApi();
     if (sdl_ == nullptr) return false;
-    // SDL's audio pulls in its event system, which would otherwise take over
-    // SIGINT and SIGTERM from the program.
-    sdl_->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    sdl_->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quillane");
-    if (sdl_->InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    if (!audioUp_) {
+        // SDL's audio pulls in its event system, which would otherwise take
+        // over SIGINT and SIGTERM from the program.
+        sdl_->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        sdl_->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quillane");
+        if (sdl_->InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+        audioUp_ = true;
+    }
 
     SDL_AudioSpec wanted{};
     wanted.freq = kDeviceRate;
@@ -74,6 +81,7 @@ bool TSdlSoundBackend::EnsureDevice() {
     device_ = sdl_->OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
     if (device_ == 0) {
         sdl_->QuitSubSystem(SDL_INIT_AUDIO);
+        audioUp_ = false;
         return false;
     }
     if (obtained.freq != frequency_ || obtained.channels != channels_ || obtained.format != format_)

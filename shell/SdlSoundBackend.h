@@ -1,8 +1,7 @@
 // Sound output through SDL2: one audio device, opened at the first sound (so
 // start-up does not wait for the audio system) and closed again once no sound
-// has played for a while (the audio server's connection, buffers and thread
-// are not kept for a program that is mostly silent); the next sound opens it
-// again. Each wave is decoded and converted to the device's format once. A
+// has played for a while (its stream, buffers and thread are not kept for a
+// program that is mostly silent); the next sound opens it again. Each wave is decoded and converted to the device's format once. A
 // new sound clears whatever is still queued, so it stops the one playing.
 #pragma once
 
@@ -62,6 +61,7 @@ private:
     unsigned short format_ = 0;
     int bytesPerSecond_ = 0;
     QHash<QString, Sound> sounds_;   // decoded waves; an empty entry marks one that failed
-    int idleCloseMs_ = 3000;
+    bool audioUp_ = false; // SDL's audio subsystem is initialised
+    int idleCloseMs_ = 5000;
     std::unique_ptr<QTimer> idleTimer_;
 };
