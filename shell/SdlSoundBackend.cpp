@@ -20,6 +20,10 @@ constexpr int kDeviceSamples = 512;
 // After a sound's own length, how long to wait at most for the device to
 // drain what is still queued (a device that stops consuming must not hang us).
 constexpr int kDrainGraceMs = 250;
+// Longer sounds (the opening fanfare, the jester, the win) play once or
+// seldom: they are decoded for each playing instead of kept, since SDL's
+// queue holds its own copy of what plays.
+constexpr int kKeepDecodedMs = 2500;
 } // namespace
 
 TSdlSoundBackend::TSdlSoundBackend(WaveSource source)
@@ -140,9 +144,12 @@ void TSdlSoundBackend::Play(const QString& name, bool wait) {
         CloseWhenIdle(0);
         return;
     }
-    if (sdl_->QueueAudio(device_, sound->samples.data(), Uint32(sound->samples.size())) != 0) return;
-    if (wait) WaitUntilPlayed(sound->milliseconds);
-    CloseWhenIdle(wait ? 0 : sound->milliseconds);
+    const int milliseconds = sound->milliseconds;
+    const bool queued = sdl_->QueueAudio(device_, sound->samples.data(), Uint32(sound->samples.size())) == 0;
+    if (milliseconds > kKeepDecodedMs) sounds_.remove(name);
+    if (!queued) return;
+    if (wait) WaitUntilPlayed(milliseconds);
+    CloseWhenIdle(wait ? 0 : milliseconds);
 }
 
 // Keeps the window painting while a sound plays to its end, but holds back

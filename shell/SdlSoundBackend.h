@@ -1,8 +1,10 @@
 // Sound output through SDL2: one audio device, opened at the first sound (so
 // start-up does not wait for the audio system) and closed again once no sound
 // has played for a while (its stream, buffers and thread are not kept for a
-// program that is mostly silent); the next sound opens it again. Each wave is decoded and converted to the device's format once. A
-// new sound clears whatever is still queued, so it stops the one playing.
+// program that is mostly silent); the next sound opens it again. Each wave is
+// decoded and converted to the device's format once and kept, except the few
+// long ones. A new sound clears whatever is still queued, so it stops the one
+// playing.
 #pragma once
 
 #include "SoundManager.h"

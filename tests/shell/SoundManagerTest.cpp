@@ -247,3 +247,23 @@ TEST_F(SdlPlayback, AnIdleDeviceClosesAndTheNextSoundOpensItAgain) {
     while (wait.elapsed() < 500) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_TRUE(backend.DeviceOpen());
 }
+
+TEST_F(SdlPlayback, ShortWavesAreDecodedOnceLongOnesAtEachPlaying) {
+    ScopedEnv driver("SDL_AUDIODRIVER", "disk");
+    ScopedEnv file("SDL_DISKAUDIOFILE", Output().toUtf8());
+    QStringList asked;
+    TSdlSoundBackend backend([&asked](const QString& name) {
+        asked << name;
+        return name == QLatin1String("FANFARE") ? Wave(3000) : Wave(300);
+    });
+    for (int i = 0; i < 2; ++i) {
+        backend.Play("FANFARE", false);
+        backend.Play("SHORT", false);
+    }
+    EXPECT_EQ(asked, (QStringList{"FANFARE", "SHORT", "FANFARE"}));
+    // Played again from a fresh decoding, to its length.
+    QElapsedTimer clock;
+    clock.start();
+    backend.Play("FANFARE", false);
+    EXPECT_LT(clock.elapsed(), 200);
+}
