@@ -106,15 +106,13 @@ TSolitaireForm::TSolitaireForm(std::unique_ptr<TSoundBackend> soundBackend, QWid
     theForm = this;
     setObjectName(QStringLiteral("SolitaireForm"));
     setWindowTitle(kTitle);
-    setWindowIcon(ProgramIcon());
     setFixedSize(329, 241);
 
     BuildForm();
     sound_ = std::make_unique<TSoundManager>(std::move(soundBackend));
 
     // The form takes the colour of the jester picture's corner.
-    const QImage jester = ResourceImage(QStringLiteral("JESTER1"));
-    const QColor formColor = jester.isNull() ? QColor(191, 191, 191) : jester.pixelColor(0, 0);
+    const QColor formColor = jesterCorner_.isValid() ? jesterCorner_ : QColor(191, 191, 191);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, formColor);
     setPalette(pal);
@@ -169,7 +167,12 @@ void TSolitaireForm::BuildForm() {
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(214, 5, 72, 104);
     Image1->setAlignment(Qt::AlignCenter);
-    Image1->setPixmap(Picture("JESTER1", this));
+    {
+        // At 1x one decoding gives both the picture and the form's colour.
+        const QImage plain = ResourceImage(QStringLiteral("JESTER1"));
+        if (!plain.isNull()) jesterCorner_ = plain.pixelColor(0, 0);
+        Image1->setPixmap(devicePixelRatioF() > 1.0 ? Picture("JESTER1", this) : QPixmap::fromImage(plain));
+    }
     Image1->setToolTip(QStringLiteral("Click for Info..."));
     Image1->installEventFilter(this);
 
@@ -211,15 +214,6 @@ void TSolitaireForm::BuildForm() {
     invitationPal.setColor(QPalette::WindowText, QColor(0, 0, 128));
     invitation->setPalette(invitationPal);
 
-    TrayPopupMenu = new QMenu(this);
-    TrayPopupMenu->setObjectName(QStringLiteral("TrayPopupMenu"));
-    Restore1 = TrayPopupMenu->addAction(QStringLiteral("&Restore"));
-    Restore1->setObjectName(QStringLiteral("Restore1"));
-    connect(Restore1, &QAction::triggered, this, &TSolitaireForm::TrayIconDblClick);
-    Exit1 = TrayPopupMenu->addAction(QStringLiteral("&Exit"));
-    Exit1->setObjectName(QStringLiteral("Exit1"));
-    connect(Exit1, &QAction::triggered, this, &TSolitaireForm::Exit1Click);
-
     GameSelectListBox->setFocus();
 }
 
@@ -241,6 +235,11 @@ void TSolitaireForm::EnsureStartupForms() {
 
 void TSolitaireForm::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
+    if (!iconSet_) {
+        // Seven icon pictures to decode: the window shows first, its icon follows.
+        iconSet_ = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(ProgramIcon()); });
+    }
     if (CreateStartupForms) QTimer::singleShot(0, this, &TSolitaireForm::EnsureStartupForms);
 }
 
@@ -380,12 +379,26 @@ void TSolitaireForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
+// The tray icon's menu, made with the first tray icon: most runs never show one.
+void TSolitaireForm::BuildTrayMenu() {
+    if (TrayPopupMenu) return;
+    TrayPopupMenu = new QMenu(this);
+    TrayPopupMenu->setObjectName(QStringLiteral("TrayPopupMenu"));
+    Restore1 = TrayPopupMenu->addAction(QStringLiteral("&Restore"));
+    Restore1->setObjectName(QStringLiteral("Restore1"));
+    connect(Restore1, &QAction::triggered, this, &TSolitaireForm::TrayIconDblClick);
+    Exit1 = TrayPopupMenu->addAction(QStringLiteral("&Exit"));
+    Exit1->setObjectName(QStringLiteral("Exit1"));
+    connect(Exit1, &QAction::triggered, this, &TSolitaireForm::Exit1Click);
+}
+
 void TSolitaireForm::SwitchTray(bool on) {
     trayOn_ = on;
     // Without a notification area the window could not be brought back once
     // hidden, so there is no icon and minimising keeps the task-bar button.
     if (on && QSystemTrayIcon::isSystemTrayAvailable()) {
         if (!trayIcon_) {
+            BuildTrayMenu();
             trayIcon_ = new QSystemTrayIcon(ProgramIcon(), this);
             trayIcon_->setObjectName(QStringLiteral("TrayIcon"));
             trayIcon_->setToolTip(kTitle);

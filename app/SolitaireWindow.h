@@ -8,6 +8,7 @@
 #include "GameRegistry.h"
 #include "SoundManager.h"
 
+#include <QColor>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -51,6 +52,7 @@ public:
     QFrame* ImagePanel = nullptr;
     QLabel* GameImage = nullptr;
     QWidget* StartPanel = nullptr;
+    // The tray icon's menu: null until the first tray icon is made.
     QMenu* TrayPopupMenu = nullptr;
     QAction* Restore1 = nullptr;
     QAction* Exit1 = nullptr;
@@ -104,15 +106,18 @@ protected:
 
 private:
     void BuildForm();
+    void BuildTrayMenu();
     void ShowDesktopTooSmall(int kind);
     void ShowRequirements(const QString& message, bool hidePreferences);
     void SelectRow(int row);
     void SelectionChanged();
 
+    QColor jesterCorner_; // the jester picture's corner, read while building the form
     std::unique_ptr<TSoundManager> sound_;
     QSystemTrayIcon* trayIcon_ = nullptr;
     bool trayOn_ = false;
     bool placed_ = false;
+    bool iconSet_ = false;           // the window icon is set after the first paint
     bool selecting_ = false;         // the selection is being set by code
     bool changedSincePress_ = false; // a mouse press already chose the game
 };

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QListWidget>
+#include <QMap>
 #include <QTest>
 #include <cstdio>
 #include <memory>
@@ -82,6 +83,26 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("%ld %d\n", PeakKib(), form->MoveCount);
+    // For profiling: QUILLANE_MEMORY_MAPS=1 lists the resident KiB of each mapping on stderr.
+    if (qEnvironmentVariableIsSet("QUILLANE_MEMORY_MAPS")) {
+        long viewPixels = 0; // each pile view keeps its last picture
+        for (const TCardPileView* view : form->PileViews()) viewPixels += long(view->width()) * view->height();
+        std::fprintf(stderr, "%6ld pile view pictures (estimate)\n", viewPixels * 4 / 1024);
+        QFile maps(QStringLiteral("/proc/self/smaps"));
+        if (maps.open(QIODevice::ReadOnly)) {
+            QMap<QByteArray, long> resident;
+            QByteArray name;
+            for (const QByteArray& line : maps.readAll().split('\n')) {
+                const QList<QByteArray> fields = line.simplified().split(' ');
+                if (fields.size() >= 5 && fields[0].contains('-') && !line.endsWith(':'))
+                    name = fields.size() >= 6 ? fields[5] : QByteArray("[anon]");
+                else if (line.startsWith("Rss:"))
+                    resident[name] += fields.value(1).toLong();
+            }
+            for (auto it = resident.constBegin(); it != resident.constEnd(); ++it)
+                if (it.value() > 0) std::fprintf(stderr, "%6ld %s\n", it.value(), it.key().constData());
+        }
+    }
     std::fflush(stdout);
     // The quit question would wait for an answer: leave without closing.
     std::_Exit(0);

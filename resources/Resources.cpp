@@ -7,47 +7,62 @@
 #include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
+#include <QResource>
 
 namespace {
 
-struct Entry {
-    QString path;   // 1x picture, or the only file
-    QString path2x; // empty when there is no 2x variant
-};
+// The folders of the resource tree that hold named resources, and the
+// extensions found in them. A file's name is its base name in lower case;
+// "@2x" before the extension marks a 2x variant.
+constexpr const char* kFolders[] = {":/cards/", ":/pictures/", ":/clip/", ":/icon/", ":/sounds/"};
+constexpr const char* kExtensions[] = {".png", ".wav", ".gif"};
 
-// The folders of the resource tree that hold named resources. A file's name is
-// its base name in lower case; "@2x" before the extension marks a 2x variant.
-const QHash<QString, Entry>& Index() {
-    static const QHash<QString, Entry> index = [] {
-        QHash<QString, Entry> map;
-        for (const char* folder : {":/cards", ":/pictures", ":/clip", ":/icon", ":/sounds"}) {
-            QDirIterator it(QString::fromLatin1(folder), QDir::Files);
-            while (it.hasNext()) {
-                const QString path = it.next();
-                QString base = QFileInfo(path).completeBaseName().toLower();
-                const bool is2x = base.endsWith(QLatin1String("@2x"));
-                if (is2x) base.chop(3);
-                Entry& entry = map[base];
-                (is2x ? entry.path2x : entry.path) = path;
-            }
-        }
-        return map;
-    }();
-    return index;
+// Names are letters, digits and underscores; anything else ("fscard100.png",
+// "cards/fscard100", "FSCARD100@2x") names no resource.
+bool PlainName(const QString& name) {
+    if (name.isEmpty()) return false;
+    for (const QChar c : name)
+        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != QLatin1Char('_')) return false;
+    return true;
 }
 
-const Entry* Find(QStringView name) {
-    const auto& index = Index();
-    const auto it = index.constFind(name.toString().toLower());
-    return it == index.constEnd() || it->path.isEmpty() ? nullptr : &*it;
+// Looks each name up in the resource tree when it is first asked for. Only
+// the files found are touched: listing the folders would read the header of
+// every embedded file, and the kernel would map the whole resource data into
+// the process around those reads.
+QString Lookup(const QString& base) {
+    for (const char* folder : kFolders)
+        for (const char* extension : kExtensions) {
+            const QString path = QLatin1String(folder) + base + QLatin1String(extension);
+            if (QResource(path).isValid()) return path;
+        }
+    return {};
+}
+
+const QString& Cached(const QString& key) {
+    static QHash<QString, QString> found;
+    auto it = found.find(key);
+    if (it == found.end()) it = found.insert(key, Lookup(key));
+    return *it;
+}
+
+// The 1x path of a name, or its 2x variant's; empty when there is none.
+QString Find(QStringView name, bool twice) {
+    const QString base = name.toString().toLower();
+    if (!PlainName(base)) return {};
+    if (!twice) return Cached(base);
+    if (Cached(base).isEmpty()) return {};
+    return Cached(base + QLatin1String("@2x"));
 }
 
 } // namespace
 
 QString ResourcePath(QStringView name, int scale) {
-    const Entry* entry = Find(name);
-    if (entry == nullptr) return {};
-    return scale == 2 && !entry->path2x.isEmpty() ? entry->path2x : entry->path;
+    if (scale == 2) {
+        const QString path2x = Find(name, true);
+        if (!path2x.isEmpty()) return path2x;
+    }
+    return Find(name, false);
 }
 
 QByteArray ResourceData(QStringView name) {
@@ -69,12 +84,14 @@ QImage ReadPicture(const QString& path) {
 } // namespace
 
 QImage ResourceImage(QStringView name, int scale) {
-    const Entry* entry = Find(name);
-    if (entry == nullptr) return {};
-    const bool use2x = scale == 2 && !entry->path2x.isEmpty();
-    QImage image = ReadPicture(use2x ? entry->path2x : entry->path);
-    if (use2x) image.setDevicePixelRatio(2.0);
-    return image;
+    const QString path2x = scale == 2 ? Find(name, true) : QString();
+    if (!path2x.isEmpty()) {
+        QImage image = ReadPicture(path2x);
+        image.setDevicePixelRatio(2.0);
+        return image;
+    }
+    const QString path = Find(name, false);
+    return path.isEmpty() ? QImage() : ReadPicture(path);
 }
 
 QList<QImage> WinClipFrames() {
@@ -97,9 +114,14 @@ QIcon ProgramIcon() {
 
 QStringList ResourceNames() {
     QStringList names;
-    const auto& index = Index();
-    for (auto it = index.constBegin(); it != index.constEnd(); ++it)
-        if (!it->path.isEmpty()) names.append(it.key().toUpper());
+    for (const char* folder : kFolders) {
+        QDirIterator it(QString::fromLatin1(folder).chopped(1), QDir::Files);
+        while (it.hasNext()) {
+            const QString base = QFileInfo(it.next()).completeBaseName().toLower();
+            if (!base.endsWith(QLatin1String("@2x"))) names.append(base.toUpper());
+        }
+    }
     names.sort();
+    names.removeDuplicates();
     return names;
 }

@@ -327,20 +327,6 @@ QWidget* TPreferencesDlg::BuildOtherPage() {
 
 void TPreferencesDlg::FormCreate(int screenWidth) {
     InitCardImagery(); // so that setting the card size below swaps the loaded pictures
-    const QColor face = palette().color(QPalette::Button);
-    for (int i = 0; i < 3; ++i) {
-        QImage back = ResourceImage(QStringLiteral("FSCARD%1").arg(153 + i));
-        if (back.isNull()) {
-            back = QImage(kCardPreview, QImage::Format_RGB32);
-            back.fill(Qt::gray);
-        }
-        back = back.convertToFormat(QImage::Format_RGB32).scaled(kCardPreview);
-        PaintCorners(&back, face);
-        BackImages[i]->setPixmap(QPixmap::fromImage(back));
-    }
-    customPreview_ = BlankCard();
-    PaintCorners(&customPreview_, face);
-    BackImages[3]->setPixmap(QPixmap::fromImage(customPreview_));
 
     // BackIndex: a custom back (3) is applied once its picture is built below.
     Values.BackIndex = ReadIndex(QStringLiteral("BackIndex"), 0, 3).value_or(0);
@@ -415,7 +401,32 @@ void TPreferencesDlg::SwitchTray(bool on) {
     if (TrayHandler) TrayHandler(on);
 }
 
+// The back previews are made when the dialog is first shown: the program
+// starts with the dialog hidden and may never show it.
+void TPreferencesDlg::EnsureBackPreviews() {
+    if (previewsMade_) return;
+    previewsMade_ = true;
+    const QColor face = palette().color(QPalette::Button);
+    for (int i = 0; i < 3; ++i) {
+        QImage back = ResourceImage(QStringLiteral("FSCARD%1").arg(153 + i));
+        if (back.isNull()) {
+            back = QImage(kCardPreview, QImage::Format_RGB32);
+            back.fill(Qt::gray);
+        }
+        back = back.convertToFormat(QImage::Format_RGB32).scaled(kCardPreview);
+        PaintCorners(&back, face);
+        BackImages[i]->setPixmap(QPixmap::fromImage(std::move(back)));
+    }
+    // A custom back built before the first showing has its preview already.
+    if (customPreview_.isNull()) {
+        customPreview_ = BlankCard();
+        PaintCorners(&customPreview_, face);
+        BackImages[3]->setPixmap(QPixmap::fromImage(customPreview_));
+    }
+}
+
 void TPreferencesDlg::showEvent(QShowEvent* event) {
+    EnsureBackPreviews();
     // Other code may have changed the values since the last showing.
     Values.BackIndex = std::clamp(Values.BackIndex, 0, BackRadios[3]->isEnabled() ? 3 : 2);
     Values.BackgroundIndex = std::clamp(Values.BackgroundIndex, 0, 2);

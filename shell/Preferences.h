@@ -106,8 +106,11 @@ private:
     void BackgroundTypeClick(int index);
     void HelpClick();
 
+    void EnsureBackPreviews();
+
     int openedCardSize_ = 1;
-    QImage customPreview_;
+    bool previewsMade_ = false;
+    QImage customPreview_; // null until a custom back or the first showing makes it
 
     QTabWidget* PageControl = nullptr;
     QLabel* BackImages[4] = {};

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QThread>
+#include <QTimer>
 
 #include "SdlLibrary.h"
 
@@ -19,28 +20,59 @@ constexpr int kDeviceSamples = 512;
 // After a sound's own length, how long to wait at most for the device to
 // drain what is still queued (a device that stops consuming must not hang us).
 constexpr int kDrainGraceMs = 250;
+// Longer sounds (the opening fanfare, the jester, the win) play once or
+// seldom: they are decoded for each playing instead of kept, since SDL's
+// queue holds its own copy of what plays.
+constexpr int kKeepDecodedMs = 2500;
 } // namespace
 
 TSdlSoundBackend::TSdlSoundBackend(WaveSource source)
     : source_(source ? std::move(source) : WaveSource([](const QString& name) { return ResourceData(name); })) {}
 
 TSdlSoundBackend::~TSdlSoundBackend() {
-    if (state_ == DeviceState::Open) {
-        sdl_->CloseAudioDevice(device_);
-        sdl_->QuitSubSystem(SDL_INIT_AUDIO);
+    CloseDevice();
+    if (audioUp_) sdl_->QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+// The audio subsystem stays up: opening a device again is quick, starting
+// the subsystem is not (it looks for the audio server).
+void TSdlSoundBackend::CloseDevice() {
+    if (idleTimer_) idleTimer_->stop();
+    if (state_ != DeviceState::Open) return;
+    sdl_->CloseAudioDevice(device_);
+    device_ = 0;
+    state_ = DeviceState::NotTried; // the next sound opens it again
+}
+
+void TSdlSoundBackend::CloseWhenIdle(int playingMs) {
+    if (state_ != DeviceState::Open || QCoreApplication::instance() == nullptr) return;
+    if (!idleTimer_) {
+        idleTimer_ = std::make_unique<QTimer>();
+        idleTimer_->setSingleShot(true);
+        QObject::connect(idleTimer_.get(), &QTimer::timeout, [this] {
+            if (state_ != DeviceState::Open) return;
+            if (sdl_->GetQueuedAudioSize(device_) > 0)
+                CloseWhenIdle(0); // still draining: look again later
+            else
+                CloseDevice();
+        });
     }
+    idleTimer_->start(std::max(playingMs, 0) + std::max(idleCloseMs_, 0));
 }
 
 bool TSdlSoundBackend::EnsureDevice() {
     if (state_ != DeviceState::NotTried) return state_ == DeviceState::Open;
     state_ = DeviceState::Unavailable;
-    sdl_ = SdlApi();
+    if (sdl_ == nullptr) sdl_ = SdlApi();
     if (sdl_ == nullptr) return false;
-    // SDL's audio pulls in its event system, which would otherwise take over
-    // SIGINT and SIGTERM from the program.
-    sdl_->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    sdl_->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quillane");
-    if (sdl_->InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    if (!audioUp_) {
+        // SDL's audio pulls in its event system, which would otherwise take
+        // over SIGINT and SIGTERM from the program.
+        sdl_->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        sdl_->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quillane");
+        if (sdl_->InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+        audioUp_ = true;
+    }
 
     SDL_AudioSpec wanted{};
     wanted.freq = kDeviceRate;
@@ -53,8 +85,11 @@ bool TSdlSoundBackend::EnsureDevice() {
     device_ = sdl_->OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
     if (device_ == 0) {
         sdl_->QuitSubSystem(SDL_INIT_AUDIO);
+        audioUp_ = false;
         return false;
     }
+    if (obtained.freq != frequency_ || obtained.channels != channels_ || obtained.format != format_)
+        sounds_.clear(); // converted for another format (cannot happen while SDL converts for us)
     frequency_ = obtained.freq;
     channels_ = obtained.channels;
     format_ = obtained.format;
@@ -101,12 +136,20 @@ const TSdlSoundBackend::Sound* TSdlSoundBackend::Decode(const QString& name) {
 }
 
 void TSdlSoundBackend::Play(const QString& name, bool wait) {
+    if (idleTimer_) idleTimer_->stop(); // not closed under the new sound
     if (!EnsureDevice()) return;
     const Sound* sound = Decode(name);
     sdl_->ClearQueuedAudio(device_);
-    if (!sound) return;
-    if (sdl_->QueueAudio(device_, sound->samples.data(), Uint32(sound->samples.size())) != 0) return;
-    if (wait) WaitUntilPlayed(sound->milliseconds);
+    if (!sound) {
+        CloseWhenIdle(0);
+        return;
+    }
+    const int milliseconds = sound->milliseconds;
+    const bool queued = sdl_->QueueAudio(device_, sound->samples.data(), Uint32(sound->samples.size())) == 0;
+    if (milliseconds > kKeepDecodedMs) sounds_.remove(name);
+    if (!queued) return;
+    if (wait) WaitUntilPlayed(milliseconds);
+    CloseWhenIdle(wait ? 0 : milliseconds);
 }
 
 // Keeps the window painting while a sound plays to its end, but holds back

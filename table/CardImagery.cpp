@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -68,10 +69,13 @@ QImage LoadCardImage(const QString& name, CardSize size, int scale, int& gotScal
         image.fill(Qt::transparent);
         return image;
     }
-    image = image.convertToFormat(QImage::Format_ARGB32);
+    // Premultiplied, the pixmaps' own format: the pixmap takes the pixels over
+    // as they are instead of converting a copy. Opaque pixels (the magenta key
+    // among them) read the same in either format.
+    image = std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (image.size() != want) {
         // Cropped or padded, never scaled: every entry has the list's size.
-        QImage fitted(want, QImage::Format_ARGB32);
+        QImage fitted(want, QImage::Format_ARGB32_Premultiplied);
         fitted.fill(Qt::transparent);
         QPainter p(&fitted);
         p.setCompositionMode(QPainter::CompositionMode_Source);
@@ -91,8 +95,8 @@ void KeyOutMagenta(QImage& image) {
     }
 }
 
-QPixmap ToPixmap(const QImage& image, int scale) {
-    QPixmap pixmap = QPixmap::fromImage(image);
+QPixmap ToPixmap(QImage image, int scale) {
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(scale);
     return pixmap;
 }
@@ -106,7 +110,7 @@ TImageList BuildList(CardSize size, int first, int count) {
         int gotScale = 1;
         QImage image = LoadCardImage(ResourceName(size, number), size, scale, gotScale);
         KeyOutMagenta(image);
-        list.Add(ToPixmap(image, gotScale));
+        list.Add(ToPixmap(std::move(image), gotScale));
     }
     return list;
 }
@@ -156,7 +160,7 @@ QPixmap ComposeCustomBack(const QImage& picture, CardSize size, int scale) {
         for (int x = 0; x < frame.width(); ++x)
             if (qGray(maskLine[x]) >= 128) line[x] = 0;
     }
-    return ToPixmap(frame, frameScale);
+    return ToPixmap(std::move(frame), frameScale);
 }
 
 } // namespace

@@ -523,6 +523,7 @@ void TCardPileView::FinishDrag(QPoint globalPos, bool drop) {
 }
 
 void TCardPileView::DoEndDrag(QObject* target, int x, int y) {
+    DragImage = QPixmap(); // built afresh at the next drag
     // A manual drop that no drop handler took would leave the cards nowhere.
     if (DropTarget == nullptr || DropTarget == this || (ManualDrop && !DropHandled)) {
         DropTarget = nullptr;

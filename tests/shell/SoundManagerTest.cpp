@@ -5,6 +5,7 @@
 #include "SoundManager.h"
 #include "TestSupport.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -218,3 +219,51 @@ TEST_F(SdlPlayback, NoAudioDeviceMeansSilenceWithoutDelay) {
     EXPECT_FALSE(backend.DeviceOpen());
 }
 
+
+TEST_F(SdlPlayback, AnIdleDeviceClosesAndTheNextSoundOpensItAgain) {
+    ScopedEnv driver("SDL_AUDIODRIVER", "disk");
+    ScopedEnv file("SDL_DISKAUDIOFILE", Output().toUtf8());
+    TSdlSoundBackend backend(Waves());
+    backend.SetIdleCloseMs(50);
+    backend.Play("SHORT", true);
+    ASSERT_TRUE(backend.DeviceOpen());
+    QElapsedTimer clock;
+    clock.start();
+    while (backend.DeviceOpen() && clock.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_FALSE(backend.DeviceOpen());
+
+    // Reopened for the next sound, which plays in full.
+    clock.restart();
+    backend.Play("SHORT", true);
+    EXPECT_TRUE(backend.DeviceOpen());
+    EXPECT_GE(clock.elapsed(), 300);
+    QThread::msleep(100);
+    EXPECT_GT(AudibleMs(Output()), 250);
+
+    // A sound still playing keeps the device open past the idle time.
+    backend.Play("LONG", false);
+    QElapsedTimer wait;
+    wait.start();
+    while (wait.elapsed() < 500) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(backend.DeviceOpen());
+}
+
+TEST_F(SdlPlayback, ShortWavesAreDecodedOnceLongOnesAtEachPlaying) {
+    ScopedEnv driver("SDL_AUDIODRIVER", "disk");
+    ScopedEnv file("SDL_DISKAUDIOFILE", Output().toUtf8());
+    QStringList asked;
+    TSdlSoundBackend backend([&asked](const QString& name) {
+        asked << name;
+        return name == QLatin1String("FANFARE") ? Wave(3000) : Wave(300);
+    });
+    for (int i = 0; i < 2; ++i) {
+        backend.Play("FANFARE", false);
+        backend.Play("SHORT", false);
+    }
+    EXPECT_EQ(asked, (QStringList{"FANFARE", "SHORT", "FANFARE"}));
+    // Played again from a fresh decoding, to its length.
+    QElapsedTimer clock;
+    clock.start();
+    backend.Play("FANFARE", false);
+    EXPECT_LT(clock.elapsed(), 200);
+}

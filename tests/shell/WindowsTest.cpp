@@ -194,7 +194,9 @@ TEST_F(WindowsTest, PreferencesDialogCaptionsAndPages) {
         EXPECT_TRUE(texts.contains(QString::fromLatin1(caption))) << caption;
     EXPECT_EQ(texts.count("Browse..."), 2);
 
-    // The built-in back previews are card-sized with button-face corners.
+    // The back previews are made at the first showing, card-sized with button-face corners.
+    EXPECT_TRUE(LabelImage(dlg.get(), "CardBackImage1").isNull());
+    dlg->show();
     const QColor face = dlg->palette().color(QPalette::Button);
     for (const char* name : {"CardBackImage1", "CardBackImage2", "CardBackImage3", "CardBackImage4"}) {
         const QImage preview = LabelImage(dlg.get(), name);
@@ -203,7 +205,6 @@ TEST_F(WindowsTest, PreferencesDialogCaptionsAndPages) {
         EXPECT_EQ(preview.pixelColor(0, 123), face) << name;
         EXPECT_EQ(preview.pixelColor(79, 0), face) << name;
     }
-    dlg->show();
     for (int page = 0; page < 4; ++page) {
         pages->setCurrentIndex(page);
         Shot(dlg.get(), QStringLiteral("PreferencesDlg-%1").arg(page));

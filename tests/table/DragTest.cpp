@@ -99,6 +99,7 @@ TEST_F(DragTest, LiftingTheMiddleOfAColumnTakesTheCardsAboveIt) {
     Release(On(column, 25, 60));
     EXPECT_FALSE(column->IsDragging());
     EXPECT_FALSE(layer->ImageShown());
+    EXPECT_TRUE(column->GetDragImages().isNull()); // not kept after the drag
 }
 
 TEST_F(DragTest, DragWithNoTargetRestoresThePileExactly) {
