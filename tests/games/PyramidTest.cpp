@@ -21,32 +21,18 @@ void QuietOutsideEvents(QtMsgType type, const QMessageLogContext& context, const
     previousHandler(type, context, message);
 }
 
-class PyramidTest : public ::testing::TestWithParam<bool> {
+class PyramidTest : public TWindowTest<TPyramidForm, TsPyramidForm> {
 protected:
+    PyramidTest() : TWindowTest(1009) {}
     void SetUp() override {
-        ResetSettings();
-        Preferences().DoSound = true;
-        SeedRandom(1009);
-        TCard::SetCardSize(Small() ? FS_SMALL : FS_LARGE);
-        form = Small() ? new TsPyramidForm() : new TPyramidForm();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
-        drive = std::make_unique<Driver>(form);
-        previousHandler = qInstallMessageHandler(QuietOutsideEvents);
+        TWindowTest::SetUp();
+        if (!HasFatalFailure()) previousHandler = qInstallMessageHandler(QuietOutsideEvents);
     }
     void TearDown() override {
         qInstallMessageHandler(previousHandler);
-        form->GameWon = true; // close without a prompt
-        form->close();
-        delete form.data();
-        TCard::SetCardSize(FS_LARGE);
+        TWindowTest::TearDown();
     }
-    static bool Small() { return GetParam(); }
-    TCardPileView* V(const char* name) const { return form->PileView(QLatin1String(name)); }
     TCardPileView* Pos(int n) const { return form->Pyramid[std::size_t(n - 1)]; }
-    void Undo() { drive->Key(Qt::Key_Z, Qt::ControlModifier); }
-    void StockClick() { drive->Click(OnCard(V("DeckPileView"))); }
-    void DragTo(TCardPileView* from, TCardPileView* to) { drive->Drag(OnCard(from), OnCard(to)); }
     // Beside the apex: bare table in both sizes.
     QPoint BareTable() const { return At(Pos(1), Pos(1)->width() + 20, 10); }
 
@@ -75,11 +61,6 @@ protected:
     int Discarded() const { return int(V("DiscardPileView")->Pile->Cards.size()); }
     // The view a player sees at `p` (window coordinates).
     QWidget* Under(QPoint p) const { return form->childAt(p); }
-
-    TFakeDialogs dialogs;
-    TFakeSound sound;
-    QPointer<TPyramidForm> form;
-    std::unique_ptr<Driver> drive;
 };
 
 } // namespace
@@ -117,9 +98,8 @@ TEST_P(PyramidTest, FixedWindowWithoutOptionGroup) {
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_EQ(form->Info().PlacementSection, Small() ? "sPyramid" : "Pyramid");
     EXPECT_TRUE(form->Info().RestoreState);
-    QStringList names;
-    for (QAction* a : form->PopupMenu1->actions()) names << a->objectName();
-    EXPECT_EQ(names, QStringList({"Undo1", "N1", "NewGame1", "Restart1", "Preferences1", "About1"}));
+    EXPECT_EQ(ActionNames(form->PopupMenu1),
+              QStringList({"Undo1", "N1", "NewGame1", "Restart1", "Preferences1", "About1"}));
     drive->Key(Qt::Key_F1);
     EXPECT_EQ(dialogs.Of("Help"), QStringList{"1009"});
 
@@ -518,5 +498,4 @@ TEST_P(PyramidTest, TheMoveCountNeverFallsBelowZero) {
     for (int n = 1; n <= 28; ++n) EXPECT_TRUE(Pos(n)->isVisible()) << n;
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSizes, PyramidTest, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Small" : "Large"; });
+INSTANTIATE_TEST_SUITE_P(BothSizes, PyramidTest, ::testing::Bool(), SizeName);
