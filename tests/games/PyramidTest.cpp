@@ -14,24 +14,9 @@ using namespace GameTest;
 
 namespace {
 
-// Releases outside the window are part of these tests; QTest warns about each.
-QtMessageHandler previousHandler = nullptr;
-void QuietOutsideEvents(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.contains(QLatin1String("occurs outside target window"))) return;
-    previousHandler(type, context, message);
-}
-
 class PyramidTest : public TWindowTest<TPyramidForm, TsPyramidForm> {
 protected:
     PyramidTest() : TWindowTest(1009) {}
-    void SetUp() override {
-        TWindowTest::SetUp();
-        if (!HasFatalFailure()) previousHandler = qInstallMessageHandler(QuietOutsideEvents);
-    }
-    void TearDown() override {
-        qInstallMessageHandler(previousHandler);
-        TWindowTest::TearDown();
-    }
     TCardPileView* Pos(int n) const { return form->Pyramid[std::size_t(n - 1)]; }
     // Beside the apex: bare table in both sizes.
     QPoint BareTable() const { return At(Pos(1), Pos(1)->width() + 20, 10); }
@@ -61,6 +46,9 @@ protected:
     int Discarded() const { return int(V("DiscardPileView")->Pile->Cards.size()); }
     // The view a player sees at `p` (window coordinates).
     QWidget* Under(QPoint p) const { return form->childAt(p); }
+
+    // Releases outside the window are part of these tests.
+    TQuietOutsideEvents quiet;
 };
 
 } // namespace
