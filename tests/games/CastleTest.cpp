@@ -14,51 +14,18 @@ using namespace GameTest;
 
 namespace {
 
-class CastleTest : public ::testing::TestWithParam<bool> {
+class CastleTest : public TWindowTest<TCastleForm, TsCastleForm> {
 protected:
-    void SetUp() override {
-        ResetSettings();
-        Preferences().DoSound = true;
-        SeedRandom(1815);
-        TCard::SetCardSize(Small() ? FS_SMALL : FS_LARGE);
-        form = Small() ? new TsCastleForm() : new TCastleForm();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
-        drive = std::make_unique<Driver>(form);
-    }
-    void TearDown() override {
-        form->GameWon = true;
-        form->close();
-        delete form.data();
-        TCard::SetCardSize(FS_LARGE);
-    }
-    static bool Small() { return GetParam(); }
+    CastleTest() : TWindowTest(1815) {}
     TCardPileView* Row(int n) const { return form->PileView(Numbered("TableauPileView", n)); }
     TCardPileView* Found(int n) const { return form->PileView(Numbered("FoundationPileView", n)); }
-    void Undo() { drive->Key(Qt::Key_Z, Qt::ControlModifier); }
-    void DragTo(TCardPileView* from, int index, TCardPileView* to) { drive->Drag(OnCard(from, index), OnCard(to)); }
     // Every row filled, so that a refused card has no empty row to go to.
     void ArrangeRows(const QStringList& rows, const std::vector<std::pair<QString, QString>>& more = {}) {
         std::vector<std::pair<QString, QString>> piles = more;
         for (int i = 0; i < rows.size(); ++i) piles.push_back({Numbered("TableauPileView", i + 1), rows[i]});
         Arrange(*form, piles, "DeckPileView");
     }
-
-    TFakeDialogs dialogs;
-    TFakeSound sound;
-    QPointer<TCastleForm> form;
-    std::unique_ptr<Driver> drive;
 };
-
-QStringList MenuText(const QMenu* menu) {
-    QStringList out;
-    for (const QAction* a : menu->actions()) {
-        QString text = a->isSeparator() ? QStringLiteral("- ") + a->objectName() : a->objectName() + ' ' + a->text();
-        if (!a->shortcut().isEmpty()) text += QLatin1Char('\t') + a->shortcut().toString();
-        out << text;
-    }
-    return out;
-}
 
 } // namespace
 
@@ -210,7 +177,7 @@ TEST_P(CastleTest, AutoplayCascadesFromOneMoveAndIsKeptPerCardSize) {
 }
 
 TEST_P(CastleTest, MenuFixedWindowAndPrompts) {
-    EXPECT_EQ(MenuText(form->PopupMenu1),
+    EXPECT_EQ(MenuText(form->PopupMenu1, MenuNames),
               QStringList({"Undo1 &Undo\tCtrl+Z", "- N3", "Autoplay1 &Autoplay\tCtrl+A", "- N1",
                            "NewGame1 &New Game\tCtrl+N", "Restart1 &Restart", "Preferences1 &Preferences...",
                            "About1 Rule&s..."}));
@@ -241,5 +208,4 @@ TEST_P(CastleTest, MenuFixedWindowAndPrompts) {
     EXPECT_EQ(form->MoveCount, 6);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSizes, CastleTest, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Small" : "Large"; });
+INSTANTIATE_TEST_SUITE_P(BothSizes, CastleTest, ::testing::Bool(), SizeName);

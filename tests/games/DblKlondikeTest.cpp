@@ -10,30 +10,9 @@ using namespace GameTest;
 
 namespace {
 
-class DblKlondikeTest : public ::testing::TestWithParam<bool> {
+class DblKlondikeTest : public TWindowTest<TDblKlondikeForm, TsDblKlondikeForm> {
 protected:
-    void SetUp() override {
-        ResetSettings();
-        SeedRandom(7);
-        TCard::SetCardSize(GetParam() ? FS_SMALL : FS_LARGE);
-        form = GetParam() ? new TsDblKlondikeForm() : new TDblKlondikeForm();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
-        drive = std::make_unique<Driver>(form);
-    }
-    void TearDown() override {
-        form->GameWon = true;
-        form->close();
-        delete form.data();
-        TCard::SetCardSize(FS_LARGE);
-    }
-    TCardPileView* V(const char* name) const { return form->PileView(QLatin1String(name)); }
-    void Undo() { drive->Key(Qt::Key_Z, Qt::ControlModifier); }
-    void StockClick() { drive->Click(OnCard(V("DeckPileView"))); }
-
-    TFakeDialogs dialogs;
-    QPointer<TDblKlondikeForm> form;
-    std::unique_ptr<Driver> drive;
+    DblKlondikeTest() : TWindowTest(7) {}
 };
 
 } // namespace
@@ -45,7 +24,7 @@ TEST_P(DblKlondikeTest, DealsNineColumnsFromTwoDecks) {
         EXPECT_EQ(V(qPrintable(QStringLiteral("TableauPileView%1").arg(c)))->Pile->Cards.size(), std::size_t(c));
     EXPECT_EQ(V("DeckPileView")->Hint, "59");
     EXPECT_EQ(form->windowTitle(), "Double Klondike");
-    EXPECT_EQ(form->width(), GetParam() ? 756 : 986);
+    EXPECT_EQ(form->width(), Small() ? 756 : 986);
 }
 
 TEST_P(DblKlondikeTest, DrawOneAllowsOneTurnOverAndUndoGivesItBack) {
@@ -109,5 +88,4 @@ TEST_P(DblKlondikeTest, WinsAtOneHundredAndFour) {
     EXPECT_EQ(dialogs.Count("Win"), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSizes, DblKlondikeTest, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Small" : "Large"; });
+INSTANTIATE_TEST_SUITE_P(BothSizes, DblKlondikeTest, ::testing::Bool(), SizeName);

@@ -16,28 +16,9 @@ using namespace GameTest;
 
 namespace {
 
-class FortyThievesTest : public ::testing::TestWithParam<bool> {
+class FortyThievesTest : public TWindowTest<TFortyThievesForm, TsFortyThievesForm> {
 protected:
-    void SetUp() override {
-        ResetSettings();
-        Preferences().DoSound = true;
-        SeedRandom(4040);
-        TCard::SetCardSize(Small() ? FS_SMALL : FS_LARGE);
-        form = Small() ? new TsFortyThievesForm() : new TFortyThievesForm();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
-        drive = std::make_unique<Driver>(form);
-    }
-    void TearDown() override {
-        if (form) {
-            form->GameWon = true;
-            form->close();
-            delete form.data();
-        }
-        TCard::SetCardSize(FS_LARGE);
-    }
-    bool Small() const { return GetParam(); }
-    TCardPileView* V(const QString& name) const { return form->PileView(name); }
+    FortyThievesTest() : TWindowTest(4040) {}
     TCardPileView* Column(int n) const { return V(Numbered("TableauPile", n)); }
     TCardPileView* Found(int n) const { return V(Numbered("FoundPile", n)); }
     TCardPileView* Stock() const { return V("DeckPileView"); }
@@ -50,13 +31,7 @@ protected:
     }
     void Undo() { Key(Qt::Key_Z, Qt::ControlModifier); }
     void Peek() { Key(Qt::Key_P, Qt::ControlModifier); }
-    void TurnStock() { drive->Click(OnCard(Stock())); }
     TCard* StockTop() const { return Stock()->Pile->CardAt(TOP_OF_PILE); }
-
-    TFakeDialogs dialogs;
-    TFakeSound sound;
-    QPointer<TFortyThievesForm> form;
-    std::unique_ptr<Driver> drive;
 };
 
 // Eight Aces fill the other columns: nothing builds on an Ace.
@@ -138,7 +113,7 @@ TEST_P(FortyThievesTest, OnlyTheTopCardLifts) {
 
 TEST_P(FortyThievesTest, AStockTurnCountsAndUndoesFaceDown) {
     TCard* top = StockTop();
-    TurnStock();
+    StockClick();
     EXPECT_EQ(Waste()->Pile->CardAt(TOP_OF_PILE), top);
     EXPECT_TRUE(top->FaceUp);
     EXPECT_EQ(Stock()->Hint, "63");
@@ -166,8 +141,8 @@ TEST_P(FortyThievesTest, AStockTurnCountsAndUndoesFaceDown) {
 TEST_P(FortyThievesTest, AnExhaustedStockOnlyRunsAutoplay) {
     Arrange(*form, {{"DeckPileView", "5C* 6C*"}, {"TableauPile1", "AH"}, {"DiscardPileView", ""}}, "TableauPile10");
     form->MoveCount = 0;
-    TurnStock();
-    TurnStock();
+    StockClick();
+    StockClick();
     EXPECT_TRUE(Stock()->Pile->Cards.empty());
     EXPECT_FALSE(Stock()->ShowHint);
     // Disabled at once, not only when the menu next opens: Ctrl+P cannot reach an empty stock.
@@ -179,7 +154,7 @@ TEST_P(FortyThievesTest, AnExhaustedStockOnlyRunsAutoplay) {
     drive->Key(Qt::Key_A, Qt::ControlModifier);
     ASSERT_TRUE(form->AutoplayOn);
     const int records = form->UndoList->RecordCount();
-    TurnStock(); // nothing turns; autoplay sends the Ace home
+    StockClick(); // nothing turns; autoplay sends the Ace home
     EXPECT_EQ(Names(Waste()), "6C 5C");
     EXPECT_EQ(Names(Found(1)), "AH");
     EXPECT_EQ(form->MoveCount, 3);
@@ -301,7 +276,7 @@ TEST_P(FortyThievesTest, PeekFollowsTheStockAndClosesWithIt) {
     EXPECT_EQ(peek->Image1->pixmap().deviceIndependentSize().toSize(),
               QSize(TCard::GetCardWidth(), TCard::GetCardHeight()));
 
-    TurnStock();
+    StockClick();
     EXPECT_EQ(peek->PeekCard, StockTop());
     Undo();
     EXPECT_EQ(peek->PeekCard, StockTop());
@@ -310,10 +285,10 @@ TEST_P(FortyThievesTest, PeekFollowsTheStockAndClosesWithIt) {
     Arrange(*form, {{"DeckPileView", "5C* 6C*"}}, "TableauPile10");
     Peek();
     EXPECT_EQ(peek->PeekCard, StockTop());
-    TurnStock();
+    StockClick();
     EXPECT_EQ(Names(Stock()), "5C*");
     EXPECT_EQ(peek->PeekCard, StockTop());
-    TurnStock();
+    StockClick();
     EXPECT_FALSE(peek->isVisible());
     Peek();
     EXPECT_FALSE(peek->isVisible());
@@ -351,7 +326,7 @@ TEST_P(FortyThievesTest, PeekStaysTrueThroughRandomPlay) {
     QRandomGenerator rng(99);
     for (int step = 0; step < 400; ++step) {
         const int action = int(rng.bounded(20));
-        if (action < 12) TurnStock();
+        if (action < 12) StockClick();
         else if (action < 17) Undo();
         else if (action < 18) form->NewGame1Click(rng.bounded(2) ? form->NewGame1 : form->Restart1);
         else Peek();
@@ -398,5 +373,4 @@ TEST(FortyThievesPeek, CornersComeFromThePicturesOwnSize) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSizes, FortyThievesTest, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Small" : "Large"; });
+INSTANTIATE_TEST_SUITE_P(BothSizes, FortyThievesTest, ::testing::Bool(), SizeName);

@@ -17,22 +17,11 @@ protected:
     void SetUp() override { ResetSettings(); }
     TFakeDialogs dialogs;
 };
-
-QStringList MenuText(const QMenu* menu) {
-    QStringList out;
-    for (const QAction* a : menu->actions()) {
-        QString text = a->isSeparator() ? QStringLiteral("-") : a->text();
-        if (!a->shortcut().isEmpty()) text += QLatin1Char('\t') + a->shortcut().toString();
-        if (a->isCheckable()) text += a->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]");
-        out << text;
-    }
-    return out;
-}
 } // namespace
 
 TEST_F(FrameTest, KlondikeMenuInOrder) {
     auto form = std::make_unique<TKlondikeForm>();
-    EXPECT_EQ(MenuText(form->PopupMenu1),
+    EXPECT_EQ(MenuText(form->PopupMenu1, MenuChecks),
               QStringList({"&Undo\tCtrl+Z", "-", "A&utoplay\tCtrl+A [ ]", "-", "Draw Three [x]", "Draw One [ ]", "-",
                            "&New Game\tCtrl+N", "&Restart", "&Preferences...", "Rule&s..."}));
     EXPECT_FALSE(form->Undo1->isEnabled());
@@ -240,7 +229,7 @@ TEST_F(FrameTest, LayoutFactsReachTheViews) {
     EXPECT_EQ(stock->Pile->Cards.size(), 52u);
     ASSERT_NE(form.LayoutLabel("Label1"), nullptr);
     EXPECT_EQ(form.LayoutLabel("Label1")->geometry(), QRect(8, 400, 71, 19));
-    EXPECT_EQ(MenuText(form.PopupMenu1),
+    EXPECT_EQ(MenuText(form.PopupMenu1, MenuChecks),
               QStringList({"&Undo\tCtrl+Z", "-", "&Shuffle Remaining\tCtrl+S", "-", "&New Game\tCtrl+N", "&Restart",
                            "&Preferences...", "Rule&s..."}));
     EXPECT_EQ(form.PopupMenu1->actions()[1]->objectName(), "N3");

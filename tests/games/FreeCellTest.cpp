@@ -12,48 +12,13 @@ using namespace GameTest;
 
 namespace {
 
-class FreeCellTest : public ::testing::TestWithParam<bool> {
+class FreeCellTest : public TWindowTest<TFreeCellForm, TsFreeCellForm> {
 protected:
-    void SetUp() override {
-        ResetSettings();
-        Preferences().DoSound = true;
-        SeedRandom(4711);
-        TCard::SetCardSize(Small() ? FS_SMALL : FS_LARGE);
-        form = Small() ? new TsFreeCellForm() : new TFreeCellForm();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
-        drive = std::make_unique<Driver>(form);
-    }
-    void TearDown() override {
-        form->GameWon = true;
-        form->close();
-        delete form.data();
-        TCard::SetCardSize(FS_LARGE);
-    }
-    static bool Small() { return GetParam(); }
-    TCardPileView* V(const QString& name) const { return form->PileView(name); }
+    FreeCellTest() : TWindowTest(4711) {}
     TCardPileView* Column(int n) const { return V(Numbered("TableauPileView", n)); }
     TCardPileView* Cell(int n) const { return V(Numbered("FreePileView", n)); }
     TCardPileView* Found(int n) const { return V(Numbered("FoundPileView", n)); }
-    void Undo() { drive->Key(Qt::Key_Z, Qt::ControlModifier); }
-    // Drags card `index` of `from` (the top card for -1) onto `to`.
-    void DragTo(TCardPileView* from, int index, TCardPileView* to) { drive->Drag(OnCard(from, index), OnCard(to)); }
-
-    TFakeDialogs dialogs;
-    TFakeSound sound;
-    QPointer<TFreeCellForm> form;
-    std::unique_ptr<Driver> drive;
 };
-
-QStringList MenuText(const QMenu* menu) {
-    QStringList out;
-    for (const QAction* a : menu->actions()) {
-        QString text = a->isSeparator() ? QStringLiteral("- ") + a->objectName() : a->objectName() + ' ' + a->text();
-        if (!a->shortcut().isEmpty()) text += QLatin1Char('\t') + a->shortcut().toString();
-        out << text;
-    }
-    return out;
-}
 
 } // namespace
 
@@ -93,7 +58,7 @@ TEST_P(FreeCellTest, NewGameAnimatesAndRestartReplaysTheSameDeal) {
 }
 
 TEST_P(FreeCellTest, MenuSizeAndSections) {
-    EXPECT_EQ(MenuText(form->PopupMenu1),
+    EXPECT_EQ(MenuText(form->PopupMenu1, MenuNames),
               QStringList({"Undo1 &Undo\tCtrl+Z", "- N1", "Autoplay1 A&utoplay\tCtrl+A", "- N2",
                            "NewGame1 &New Game\tCtrl+N", "Redeal1 &Restart", "Preferences1 &Preferences...",
                            "About1 Rule&s..."}));
@@ -320,5 +285,4 @@ TEST_P(FreeCellTest, PromptsAtFiveAndSixMoves) {
     EXPECT_EQ(form->MoveCount, 6);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSizes, FreeCellTest, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Small" : "Large"; });
+INSTANTIATE_TEST_SUITE_P(BothSizes, FreeCellTest, ::testing::Bool(), SizeName);

@@ -6,14 +6,21 @@
 #include "Preferences.h"
 #include "TestSupport.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
+#include <QPointer>
 #include <QTest>
-#include <QWindow>
-#include <gtest/gtest.h>
 #include <QStringList>
+#include <QWindow>
 #include <algorithm>
+#include <cstdint>
+#include <gtest/gtest.h>
 #include <map>
+#include <memory>
 #include <set>
+#include <string>
+#include <type_traits>
 #include <vector>
 
 namespace GameTest {
@@ -88,6 +95,120 @@ inline void ResetSettings() {
     Preferences() = TPreferences();
     Preferences().DoAnimation = false;
 }
+
+// While it lives, QTest's warning about a mouse event outside the window is
+// dropped (tests that release beside the window on purpose would fill the log
+// with it); every other message goes on to the handler it replaced. One at a
+// time.
+class TQuietOutsideEvents {
+public:
+    TQuietOutsideEvents() { Previous() = qInstallMessageHandler(Filter); }
+    ~TQuietOutsideEvents() { qInstallMessageHandler(Previous()); }
+    TQuietOutsideEvents(const TQuietOutsideEvents&) = delete;
+    TQuietOutsideEvents& operator=(const TQuietOutsideEvents&) = delete;
+
+private:
+    static QtMessageHandler& Previous() {
+        static QtMessageHandler previous = nullptr;
+        return previous;
+    }
+    static void Filter(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (message.contains(QLatin1String("occurs outside target window"))) return;
+        Previous()(type, context, message);
+    }
+};
+
+// What MenuText shows of each action besides its caption and shortcut.
+enum MenuTextShows : unsigned { MenuCaptions = 0, MenuNames = 1, MenuChecks = 2 };
+
+// One line per action of `menu`: its caption and shortcut ("&Undo\tCtrl+Z"),
+// a separator as "-". With MenuNames each line starts with the object name
+// ("Undo1 &Undo\tCtrl+Z", "- N1"); with MenuChecks a checkable action ends
+// in " [x]" or " [ ]".
+inline QStringList MenuText(const QMenu* menu, unsigned shows = MenuCaptions) {
+    const bool names = shows & MenuNames;
+    QStringList out;
+    for (const QAction* a : menu->actions()) {
+        QString text;
+        if (a->isSeparator()) text = names ? QStringLiteral("- ") + a->objectName() : QStringLiteral("-");
+        else text = names ? a->objectName() + QLatin1Char(' ') + a->text() : a->text();
+        if (!a->shortcut().isEmpty()) text += QLatin1Char('\t') + a->shortcut().toString();
+        if ((shows & MenuChecks) && a->isCheckable())
+            text += a->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]");
+        out << text;
+    }
+    return out;
+}
+
+// The object names of a menu's actions, separators included.
+inline QStringList ActionNames(const QMenu* menu) {
+    QStringList names;
+    for (const QAction* a : menu->actions()) names << a->objectName();
+    return names;
+}
+
+// Test names for fixtures run in both card sizes: "Large", "Small".
+inline std::string SizeName(const ::testing::TestParamInfo<bool>& info) { return info.param ? "Small" : "Large"; }
+
+// A game window shown and ready to drive, on a deal fixed by `seed`, with
+// scripted dialogs and a recording sound manager for the test's lifetime.
+// With a `SmallForm` the fixture runs in both card sizes, the parameter
+// true for the small cards (instantiate over ::testing::Bool(), SizeName).
+template <class LargeForm, class SmallForm = void>
+class TWindowTest
+    : public std::conditional_t<std::is_void_v<SmallForm>, ::testing::Test, ::testing::TestWithParam<bool>> {
+    using Base = std::conditional_t<std::is_void_v<SmallForm>, ::testing::Test, ::testing::TestWithParam<bool>>;
+
+protected:
+    static constexpr bool kBothSizes = !std::is_void_v<SmallForm>;
+
+    explicit TWindowTest(std::uint32_t seed) : seed_(seed) {}
+
+    void SetUp() override {
+        ResetSettings();
+        Preferences().DoSound = true;
+        SeedRandom(seed_);
+        if constexpr (kBothSizes) {
+            TCard::SetCardSize(Small() ? FS_SMALL : FS_LARGE);
+            form = Small() ? new SmallForm() : new LargeForm();
+        } else {
+            form = new LargeForm();
+        }
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+        drive = std::make_unique<Driver>(form);
+    }
+    void TearDown() override {
+        if (form) {
+            form->GameWon = true; // close without a prompt
+            form->close();
+            delete form.data();
+        }
+        TCard::SetCardSize(FS_LARGE);
+    }
+
+    // True while the fixture runs with the small cards.
+    static bool Small() {
+        if constexpr (kBothSizes) return Base::GetParam();
+        else return false;
+    }
+    TCardPileView* V(const QString& name) const { return form->PileView(name); }
+    void Undo() { drive->Key(Qt::Key_Z, Qt::ControlModifier); }
+    // A click on the stock's top card (or its empty place).
+    void StockClick() { drive->Click(OnCard(V(QStringLiteral("DeckPileView")))); }
+    // Drags card `index` of `from` (the top card for -1) onto `to`.
+    void DragTo(TCardPileView* from, int index, TCardPileView* to) { drive->Drag(OnCard(from, index), OnCard(to)); }
+    void DragTo(TCardPileView* from, TCardPileView* to) { DragTo(from, -1, to); }
+
+    // The fakes install themselves when built: keep them ahead of the window.
+    TFakeDialogs dialogs;
+    TFakeSound sound;
+    QPointer<LargeForm> form;
+    std::unique_ptr<Driver> drive;
+
+private:
+    std::uint32_t seed_;
+};
 
 } // namespace GameTest
 

@@ -12,32 +12,11 @@ using namespace GameTest;
 
 namespace {
 
-class GolfTest : public ::testing::Test {
+class GolfTest : public TWindowTest<TGolfForm> {
 protected:
-    void SetUp() override {
-        ResetSettings();
-        Preferences().DoSound = true;
-        SeedRandom(1905);
-        form = new TGolfForm();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
-        drive = std::make_unique<Driver>(form);
-    }
-    void TearDown() override {
-        form->GameWon = true; // close without a prompt
-        form->close();
-        delete form.data();
-    }
-    TCardPileView* V(const char* name) const { return form->PileView(QLatin1String(name)); }
-    TCardPileView* Column(int n) const { return V(qPrintable(QStringLiteral("TableauPileView%1").arg(n))); }
-    void Undo() { drive->Key(Qt::Key_Z, Qt::ControlModifier); }
+    GolfTest() : TWindowTest(1905) {}
+    TCardPileView* Column(int n) const { return V(Numbered("TableauPileView", n)); }
     void Play(int column) { drive->Click(OnCard(Column(column))); }
-    void StockClick() { drive->Click(OnCard(V("DeckPileView"))); }
-
-    TFakeDialogs dialogs;
-    TFakeSound sound;
-    QPointer<TGolfForm> form;
-    std::unique_ptr<Driver> drive;
 };
 
 } // namespace
@@ -235,10 +214,8 @@ TEST_F(GolfTest, WinsOnlyWhenTheStockIsUsedUpToo) {
 }
 
 TEST_F(GolfTest, MenuAndWindowOfBothSizes) {
-    QStringList items;
-    for (QAction* a : form->PopupMenu1->actions()) items << a->objectName();
-    EXPECT_EQ(items, QStringList({"Undo1", "N3", "KingStopsSequence1", "N1", "NewGame1", "Restart1", "Preferences1",
-                                  "About1"}));
+    EXPECT_EQ(ActionNames(form->PopupMenu1), QStringList({"Undo1", "N3", "KingStopsSequence1", "N1", "NewGame1",
+                                                          "Restart1", "Preferences1", "About1"}));
     EXPECT_TRUE(form->KingStopsSequence1->shortcut().isEmpty());
     EXPECT_EQ(form->About1->text(), "Rule&s...");
     EXPECT_EQ(form->size(), QSize(700, 430));

@@ -15,32 +15,13 @@ using namespace GameTest;
 
 namespace {
 
-class IndianPatienceTest : public ::testing::TestWithParam<bool> {
+class IndianPatienceTest : public TWindowTest<TIndianPatienceForm, TsIndianPatienceForm> {
 protected:
-    void SetUp() override {
-        ResetSettings();
-        Preferences().DoSound = true;
-        SeedRandom(1006);
-        TCard::SetCardSize(Small() ? FS_SMALL : FS_LARGE);
-        form = Small() ? new TsIndianPatienceForm() : new TIndianPatienceForm();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
-        drive = std::make_unique<Driver>(form);
-    }
-    void TearDown() override {
-        form->GameWon = true;
-        form->close();
-        delete form.data();
-        TCard::SetCardSize(FS_LARGE);
-    }
-    bool Small() const { return GetParam(); }
-    TCardPileView* V(const QString& name) const { return form->PileView(name); }
+    IndianPatienceTest() : TWindowTest(1006) {}
     TCardPileView* Column(int n) const { return V(Numbered("TableauPile", n)); }
     TCardPileView* Found(int n) const { return V(Numbered("FoundPile", n)); }
     TCardPileView* Stock() const { return V("DeckPileView"); }
     TCardPileView* Waste() const { return V("DiscardPileView"); }
-    void Undo() { drive->Key(Qt::Key_Z, Qt::ControlModifier); }
-    void TurnStock() { drive->Click(OnCard(Stock())); }
 
     // Lays out the table and names each column's bottom card its base card,
     // as the game does while its stock lasts; the moves start from nothing.
@@ -55,11 +36,6 @@ protected:
         form->UndoList->Clear();
         sound.Clear();
     }
-
-    TFakeDialogs dialogs;
-    TFakeSound sound;
-    QPointer<TIndianPatienceForm> form;
-    std::unique_ptr<Driver> drive;
 };
 
 // Two-card columns whose face-up Twos take nothing but an Ace.
@@ -94,9 +70,8 @@ TEST_P(IndianPatienceTest, DealsThreeRowsOverAFaceDownBase) {
     EXPECT_EQ(Found(1)->pos(), Small() ? QPoint(79, 418) : QPoint(96, 546));
     EXPECT_EQ(Waste()->XOffset, Small() ? 9.0f : 12.0f);
 
-    QStringList names;
-    for (QAction* action : form->PopupMenu1->actions()) names << action->objectName();
-    EXPECT_EQ(names, QStringList({"Undo1", "N1", "Autoplay1", "N2", "NewDeal1", "Redeal1", "Preferences1", "About1"}));
+    EXPECT_EQ(ActionNames(form->PopupMenu1),
+              QStringList({"Undo1", "N1", "Autoplay1", "N2", "NewDeal1", "Redeal1", "Preferences1", "About1"}));
     EXPECT_EQ(form->Preferences1->text(), "Pre&ferences...");
     drive->Key(Qt::Key_F1);
     EXPECT_EQ(dialogs.Of("Help"), QStringList{"1006"});
@@ -157,7 +132,7 @@ TEST_P(IndianPatienceTest, AnEmptyStockLiftsTheRestrictions) {
                      {"DeckPileView", "6D*"}},
                     4),
         "TableauPile10");
-    TurnStock(); // the last stock card
+    StockClick(); // the last stock card
     EXPECT_TRUE(Stock()->Pile->Cards.empty());
     EXPECT_FALSE(Stock()->ShowHint);
     for (const TCard* base : form->BaseCards) EXPECT_EQ(base, nullptr);
@@ -169,7 +144,7 @@ TEST_P(IndianPatienceTest, AnEmptyStockLiftsTheRestrictions) {
     EXPECT_TRUE(Column(3)->Pile->Cards.empty());
     drive->Drag(OnCard(Waste()), OnCard(Column(3)));
     EXPECT_EQ(Names(Column(3)), "6D");
-    TurnStock(); // nothing left to turn
+    StockClick(); // nothing left to turn
     EXPECT_EQ(form->MoveCount, 4);
 }
 
@@ -235,7 +210,7 @@ TEST_P(IndianPatienceTest, UndoTurnsAnUncoveredBaseDownEvenAfterTheStockIsGone) 
 
 TEST_P(IndianPatienceTest, AStockTurnUndoesFaceDown) {
     TCard* top = Stock()->Pile->CardAt(TOP_OF_PILE);
-    TurnStock();
+    StockClick();
     EXPECT_EQ(Waste()->Pile->CardAt(TOP_OF_PILE), top);
     EXPECT_TRUE(top->FaceUp);
     EXPECT_EQ(Stock()->Hint, "73");
@@ -280,7 +255,7 @@ TEST_P(IndianPatienceTest, LongPlayWithRefillsUndoesBackToTheStart) {
         const int action = int(rng.bounded(10));
         TCardPileView* from = action < 9 ? Column(int(rng.bounded(10)) + 1) : Waste();
         if (action < 2) {
-            TurnStock();
+            StockClick();
         } else if (action < 4) {
             if (!from->Pile->Cards.empty()) drive->DoubleClick(OnCard(from));
         } else if (!from->Pile->Cards.empty()) {
@@ -295,5 +270,4 @@ TEST_P(IndianPatienceTest, LongPlayWithRefillsUndoesBackToTheStart) {
     EXPECT_EQ(form->MoveCount, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSizes, IndianPatienceTest, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Small" : "Large"; });
+INSTANTIATE_TEST_SUITE_P(BothSizes, IndianPatienceTest, ::testing::Bool(), SizeName);

@@ -11,30 +11,9 @@ using namespace GameTest;
 
 namespace {
 
-class KlondikeTest : public ::testing::Test {
+class KlondikeTest : public TWindowTest<TKlondikeForm> {
 protected:
-    void SetUp() override {
-        ResetSettings();
-        Preferences().DoSound = true;
-        SeedRandom(2024);
-        form = new TKlondikeForm();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
-        drive = std::make_unique<Driver>(form);
-    }
-    void TearDown() override {
-        form->GameWon = true; // close without a prompt
-        form->close();
-        delete form.data();
-    }
-    TCardPileView* V(const char* name) const { return form->PileView(QLatin1String(name)); }
-    void Undo() { drive->Key(Qt::Key_Z, Qt::ControlModifier); }
-    void StockClick() { drive->Click(OnCard(V("DeckPileView"))); }
-
-    TFakeDialogs dialogs;
-    TFakeSound sound;
-    QPointer<TKlondikeForm> form;
-    std::unique_ptr<Driver> drive;
+    KlondikeTest() : TWindowTest(2024) {}
 };
 
 } // namespace

@@ -17,26 +17,12 @@ QString Token(const TCard* c) {
     return QLatin1String(ranks[c->Value]) + QLatin1Char("CSDH"[c->Suit]);
 }
 
-class MontanaTest : public ::testing::Test {
+class MontanaTest : public TWindowTest<TMontanaForm> {
 protected:
-    void SetUp() override {
-        ResetSettings();
-        Preferences().DoSound = true;
-        SeedRandom(1941);
-        form = new TMontanaForm();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
-        drive = std::make_unique<Driver>(form);
-    }
-    void TearDown() override {
-        form->GameWon = true; // close without a prompt
-        form->close();
-        delete form.data();
-    }
+    MontanaTest() : TWindowTest(1941) {}
     // Position n (1..52, row by row).
     TCardPileView* P(int n) const { return form->Grid[std::size_t(n - 1)]; }
     QString At(int n) const { return P(n)->Pile->Cards.empty() ? QStringLiteral("--") : Names(P(n)); }
-    void Undo() { drive->Key(Qt::Key_Z, Qt::ControlModifier); }
     void Press(int n) { drive->Click(OnCard(P(n))); }
     int Gaps() const {
         int gaps = 0;
@@ -67,11 +53,6 @@ protected:
         int n = 13 * (row - 1) + 1;
         for (const QString& card : cards.split(QLatin1Char(' '), Qt::SkipEmptyParts)) named[n++] = card;
     }
-
-    TFakeDialogs dialogs;
-    TFakeSound sound;
-    QPointer<TMontanaForm> form;
-    std::unique_ptr<Driver> drive;
 };
 
 } // namespace
@@ -310,9 +291,8 @@ TEST_F(MontanaTest, FourFullRowsWin) {
 }
 
 TEST_F(MontanaTest, MenuAndWindowOfBothSizes) {
-    QStringList items;
-    for (QAction* a : form->PopupMenu1->actions()) items << a->objectName();
-    EXPECT_EQ(items, QStringList({"Undo1", "N2", "Shuffle1", "N1", "NewGame1", "Restart1", "Preferences1", "About1"}));
+    EXPECT_EQ(ActionNames(form->PopupMenu1),
+              QStringList({"Undo1", "N2", "Shuffle1", "N1", "NewGame1", "Restart1", "Preferences1", "About1"}));
     EXPECT_EQ(form->Shuffle1->text(), "&Shuffle Remaining");
     EXPECT_FALSE(form->Shuffle1->isCheckable());
     EXPECT_EQ(form->Shuffle1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));

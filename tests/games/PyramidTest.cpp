@@ -14,39 +14,10 @@ using namespace GameTest;
 
 namespace {
 
-// Releases outside the window are part of these tests; QTest warns about each.
-QtMessageHandler previousHandler = nullptr;
-void QuietOutsideEvents(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.contains(QLatin1String("occurs outside target window"))) return;
-    previousHandler(type, context, message);
-}
-
-class PyramidTest : public ::testing::TestWithParam<bool> {
+class PyramidTest : public TWindowTest<TPyramidForm, TsPyramidForm> {
 protected:
-    void SetUp() override {
-        ResetSettings();
-        Preferences().DoSound = true;
-        SeedRandom(1009);
-        TCard::SetCardSize(Small() ? FS_SMALL : FS_LARGE);
-        form = Small() ? new TsPyramidForm() : new TPyramidForm();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
-        drive = std::make_unique<Driver>(form);
-        previousHandler = qInstallMessageHandler(QuietOutsideEvents);
-    }
-    void TearDown() override {
-        qInstallMessageHandler(previousHandler);
-        form->GameWon = true; // close without a prompt
-        form->close();
-        delete form.data();
-        TCard::SetCardSize(FS_LARGE);
-    }
-    static bool Small() { return GetParam(); }
-    TCardPileView* V(const char* name) const { return form->PileView(QLatin1String(name)); }
+    PyramidTest() : TWindowTest(1009) {}
     TCardPileView* Pos(int n) const { return form->Pyramid[std::size_t(n - 1)]; }
-    void Undo() { drive->Key(Qt::Key_Z, Qt::ControlModifier); }
-    void StockClick() { drive->Click(OnCard(V("DeckPileView"))); }
-    void DragTo(TCardPileView* from, TCardPileView* to) { drive->Drag(OnCard(from), OnCard(to)); }
     // Beside the apex: bare table in both sizes.
     QPoint BareTable() const { return At(Pos(1), Pos(1)->width() + 20, 10); }
 
@@ -76,10 +47,8 @@ protected:
     // The view a player sees at `p` (window coordinates).
     QWidget* Under(QPoint p) const { return form->childAt(p); }
 
-    TFakeDialogs dialogs;
-    TFakeSound sound;
-    QPointer<TPyramidForm> form;
-    std::unique_ptr<Driver> drive;
+    // Releases outside the window are part of these tests.
+    TQuietOutsideEvents quiet;
 };
 
 } // namespace
@@ -117,9 +86,8 @@ TEST_P(PyramidTest, FixedWindowWithoutOptionGroup) {
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_EQ(form->Info().PlacementSection, Small() ? "sPyramid" : "Pyramid");
     EXPECT_TRUE(form->Info().RestoreState);
-    QStringList names;
-    for (QAction* a : form->PopupMenu1->actions()) names << a->objectName();
-    EXPECT_EQ(names, QStringList({"Undo1", "N1", "NewGame1", "Restart1", "Preferences1", "About1"}));
+    EXPECT_EQ(ActionNames(form->PopupMenu1),
+              QStringList({"Undo1", "N1", "NewGame1", "Restart1", "Preferences1", "About1"}));
     drive->Key(Qt::Key_F1);
     EXPECT_EQ(dialogs.Of("Help"), QStringList{"1009"});
 
@@ -518,5 +486,4 @@ TEST_P(PyramidTest, TheMoveCountNeverFallsBelowZero) {
     for (int n = 1; n <= 28; ++n) EXPECT_TRUE(Pos(n)->isVisible()) << n;
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSizes, PyramidTest, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Small" : "Large"; });
+INSTANTIATE_TEST_SUITE_P(BothSizes, PyramidTest, ::testing::Bool(), SizeName);

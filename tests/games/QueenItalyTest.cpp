@@ -11,29 +11,15 @@ using namespace GameTest;
 
 namespace {
 
-class QueenItalyTest : public ::testing::Test {
+class QueenItalyTest : public TWindowTest<TQueenItalyForm> {
 protected:
-    void SetUp() override {
-        ResetSettings();
-        Preferences().DoSound = true;
-        SeedRandom(1010);
-        form = new TQueenItalyForm();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
-        drive = std::make_unique<Driver>(form);
-    }
-    void TearDown() override {
-        form->GameWon = true; // close without a prompt
-        form->close();
-        delete form.data();
-    }
-    TCardPileView* V(const QString& name) const { return form->PileView(name); }
+    QueenItalyTest() : TWindowTest(1010) {}
     TCardPileView* Col(int n) const { return V(QStringLiteral("TableauPileView%1").arg(n)); }
     TCardPileView* Found(int n) const { return V(QStringLiteral("FoundPile%1").arg(n)); }
     TCardPileView* Stock() const { return form->DeckPileView; }
     TCardPileView* Waste() const { return form->DiscardPileView; }
     TCardPileView* Terrace() const { return form->TerracePileView; }
-    void Undo() { drive->Key(Qt::Key_Z, Qt::ControlModifier); }
+    // Near the stock's corner rather than on its top card.
     void StockClick() { drive->Click(At(Stock(), 20, 20)); }
 
     // A table after the base choice: the listed piles as given, the rest in
@@ -74,11 +60,6 @@ protected:
         cards.erase(it);
         cards.push_back(card);
     }
-
-    TFakeDialogs dialogs;
-    TFakeSound sound;
-    QPointer<TQueenItalyForm> form;
-    std::unique_ptr<Driver> drive;
 };
 
 } // namespace

@@ -12,31 +12,12 @@ using namespace GameTest;
 
 namespace {
 
-class SeaHavenTest : public ::testing::TestWithParam<bool> {
+class SeaHavenTest : public TWindowTest<TSeaHavenForm, TsSeaHavenForm> {
 protected:
-    void SetUp() override {
-        ResetSettings();
-        Preferences().DoSound = true;
-        SeedRandom(90210);
-        TCard::SetCardSize(Small() ? FS_SMALL : FS_LARGE);
-        form = Small() ? new TsSeaHavenForm() : new TSeaHavenForm();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
-        drive = std::make_unique<Driver>(form);
-    }
-    void TearDown() override {
-        form->GameWon = true;
-        form->close();
-        delete form.data();
-        TCard::SetCardSize(FS_LARGE);
-    }
-    static bool Small() { return GetParam(); }
-    TCardPileView* V(const QString& name) const { return form->PileView(name); }
+    SeaHavenTest() : TWindowTest(90210) {}
     TCardPileView* Column(int n) const { return V(Numbered("TableauPileView", n)); }
     TCardPileView* Cell(int n) const { return V(Numbered("FreePileView", n)); }
     TCardPileView* Found(int n) const { return V(Numbered("FoundPileView", n)); }
-    void Undo() { drive->Key(Qt::Key_Z, Qt::ControlModifier); }
-    void DragTo(TCardPileView* from, int index, TCardPileView* to) { drive->Drag(OnCard(from, index), OnCard(to)); }
     // Lifts card `index` of `from` and lets it go over the bare table at once.
     void DropOnTable(TCardPileView* from, int index) {
         const QPoint start = OnCard(from, index);
@@ -46,11 +27,6 @@ protected:
         drive->Move(table);
         drive->Release(table);
     }
-
-    TFakeDialogs dialogs;
-    TFakeSound sound;
-    QPointer<TSeaHavenForm> form;
-    std::unique_ptr<Driver> drive;
 };
 
 } // namespace
@@ -198,5 +174,4 @@ TEST_P(SeaHavenTest, MenuSizePlacementAndPrompts) {
                                                    "Quit this game of Sea Towers?"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSizes, SeaHavenTest, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Small" : "Large"; });
+INSTANTIATE_TEST_SUITE_P(BothSizes, SeaHavenTest, ::testing::Bool(), SizeName);

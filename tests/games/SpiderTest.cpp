@@ -15,28 +15,12 @@ namespace {
 // and no run the tests lift finds a place by accident.
 const char* const kFiller[] = {"2C", "2S", "2D", "2H", "3C", "3S", "3D", "3H", "4C", "4S"};
 
-class SpiderTest : public ::testing::Test {
+class SpiderTest : public TWindowTest<TSpiderForm> {
 protected:
-    void SetUp() override {
-        ResetSettings();
-        Preferences().DoSound = true;
-        SeedRandom(1012);
-        form = new TSpiderForm();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
-        drive = std::make_unique<Driver>(form);
-    }
-    void TearDown() override {
-        form->GameWon = true; // close without a prompt
-        form->close();
-        delete form.data();
-    }
-    TCardPileView* V(const QString& name) const { return form->PileView(name); }
+    SpiderTest() : TWindowTest(1012) {}
     TCardPileView* Col(int n) const { return V(QStringLiteral("TableauPile%1").arg(n)); }
     TCardPileView* Found(int n) const { return V(QStringLiteral("FoundPile%1").arg(n)); }
     TCardPileView* Stock() const { return V(QStringLiteral("DeckPileView")); }
-    void Undo() { drive->Key(Qt::Key_Z, Qt::ControlModifier); }
-    void StockClick() { drive->Click(OnCard(Stock())); }
     // A point of the bare table, between the stock and the first foundation.
     QPoint Table() const { return At(Stock(), Stock()->width() + 20, 60); }
 
@@ -56,11 +40,6 @@ protected:
         for (int v = highest; v >= lowest; --v) cards << QLatin1String(ranks[v]) + suit;
         return cards.join(QLatin1Char(' '));
     }
-
-    TFakeDialogs dialogs;
-    TFakeSound sound;
-    QPointer<TSpiderForm> form;
-    std::unique_ptr<Driver> drive;
 };
 
 } // namespace
