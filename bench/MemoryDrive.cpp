@@ -36,7 +36,7 @@ QPoint OnTop(const TCardPileView* view) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quillane!"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillane.Quillane"));
     QApplication::setQuitOnLastWindowClosed(false);
     auto selector = std::make_unique<TSolitaireForm>();
     auto preferences = std::make_unique<TPreferencesDlg>();
