@@ -13,7 +13,6 @@
 #include <QToolTip>
 #include <QWindow>
 #include <QtMath>
-#include <bit>
 #include <cmath>
 #include <utility>
 
@@ -61,13 +60,13 @@ public:
     TCardPileView* View;
     QPointer<QWidget> Window;
     QPointer<TDragLayer> Layer;
-    QPoint PressPos;         // view coordinates
-    bool ClickPending;       // a release inside the view fires OnClick
+    QPoint PressPos;   // view coordinates
+    bool ClickPending; // a release inside the view fires OnClick
     bool Dragging = false;
     bool Active = true;
     bool CursorSet = false;
-    bool Swallow = false;    // a cancelled drag: eat the mouse until the release
-    QPoint LastGlobal;       // position of the last drag step
+    bool Swallow = false;         // a cancelled drag: eat the mouse until the release
+    QPoint LastGlobal;            // position of the last drag step
     QPointer<QObject> LastTarget; // view or window under the last drag step
     bool LastAccepted = false;
 
@@ -87,8 +86,8 @@ protected:
     }
 
     static bool IsMouse(QEvent::Type type) {
-        return type == QEvent::MouseMove || type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonPress ||
-               type == QEvent::MouseButtonDblClick;
+        return type == QEvent::MouseMove || type == QEvent::MouseButtonRelease ||
+               type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -97,7 +96,9 @@ protected:
             // Qt drops moves and the release once the pressed widget is
             // hidden (a game may hide the source view when the drag starts),
             // so those are taken where they reach the window.
-            if (watched != static_cast<QObject*>(Window->windowHandle()) || View->isVisible() || !IsMouse(event->type())) return false;
+            if (watched != static_cast<QObject*>(Window->windowHandle()) || View->isVisible() ||
+                !IsMouse(event->type()))
+                return false;
         } else if (!watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != Window) {
             return false;
         }
@@ -142,7 +143,8 @@ protected:
     }
 };
 
-TCardPileView::TCardPileView(QWidget* parent) : QWidget(parent), Pile(new TCardPile), DragPile(new TCardPile) {
+TCardPileView::TCardPileView(QWidget* parent)
+    : QWidget(parent), Pile(new TCardPile), DragPile(new TCardPile) {
     InitCardImagery();
     LoadPileBitmaps();
     resize(TCard::GetCardWidth(), TCard::GetCardHeight());
@@ -192,14 +194,22 @@ void TCardPileView::SetColor(const QColor& color) {
     setPalette(palette);
 }
 
-QColor TCardPileView::GetColor() const { return palette().color(QPalette::Window); }
+QColor TCardPileView::GetColor() const {
+    return palette().color(QPalette::Window);
+}
 
-bool TCardPileView::IsDragging() const { return Captured != nullptr && Captured->Dragging; }
+bool TCardPileView::IsDragging() const {
+    return Captured != nullptr && Captured->Dragging;
+}
 
 // --- Painting ---
 
 void TCardPileView::RenderTo(QImage& image) const {
     QPainter canvas(&image);
+    Paint(canvas);
+}
+
+void TCardPileView::Paint(QPainter& canvas) const {
     const int w = width(), h = height();
 
     bool covered = false;
@@ -212,7 +222,8 @@ void TCardPileView::RenderTo(QImage& image) const {
         covered = under.width() >= w && under.height() >= h;
         if (!covered) canvas.fillRect(0, 0, w, h, GetColor());
         if (!under.isEmpty()) {
-            const QRectF source(under.x() * ratio, under.y() * ratio, under.width() * ratio, under.height() * ratio);
+            const QRectF source(under.x() * ratio, under.y() * ratio, under.width() * ratio,
+                                under.height() * ratio);
             canvas.setCompositionMode(QPainter::CompositionMode_Source);
             canvas.drawImage(QRectF(under.topLeft() - QPointF(x(), y()), under.size()), table, source);
             canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -238,49 +249,20 @@ void TCardPileView::RenderTo(QImage& image) const {
     const int count = static_cast<int>(Pile->Cards.size());
     if (count > 0) {
         for (int i = 0; i < count; ++i)
-            if (const TCard* card = Pile->Cards[static_cast<std::size_t>(i)]) card->DrawCardOnCanvas(CardPosition(i), canvas);
+            if (const TCard* card = Pile->Cards[static_cast<std::size_t>(i)])
+                card->DrawCardOnCanvas(CardPosition(i), canvas);
     } else if (State == FS_RECYCLE || State == FS_EMPTY) {
         GetPileImageList()->Draw(canvas, QPoint(0, 0), State == FS_RECYCLE ? 0 : 1);
     }
 }
 
-// Everything the picture depends on. Qt repaints a view for every exposure
-// (a drag picture passing over it, a window moved across it); when nothing
-// here changed, the last picture is copied again instead of redrawn.
-void TCardPileView::CollectPaintState(std::vector<quintptr>& state, qreal ratio) const {
-    state.clear();
-    const bool copiesTable = BackgroundMode == FS_BITMAP && BackgroundBitmap != nullptr;
-    state.insert(state.end(),
-                 {quintptr(qRound(ratio * 1000)), quintptr(width()), quintptr(height()), quintptr(BackgroundMode),
-                  quintptr(IsBordered), quintptr(State), quintptr(std::bit_cast<std::uint32_t>(XOffset)),
-                  quintptr(std::bit_cast<std::uint32_t>(YOffset)), quintptr(GetColor().rgba()),
-                  quintptr(TCard::GetBackIndex()), quintptr(CardImageryGeneration()),
-                  quintptr(TCard::GetCardSize())});
-    if (copiesTable)
-        state.insert(state.end(), {reinterpret_cast<quintptr>(BackgroundBitmap),
-                                   quintptr(BackgroundBitmap->cacheKey()), quintptr(x()), quintptr(y())});
-    state.push_back(Pile->Cards.size());
-    for (const TCard* card : Pile->Cards) {
-        state.push_back(reinterpret_cast<quintptr>(card));
-        if (card != nullptr)
-            state.push_back(quintptr(card->FaceUp) | quintptr(card->Suit) << 1 | quintptr(card->Value) << 3);
-    }
-}
-
+// Painted straight into the window's backing store, clipped by Qt to the
+// exposed part: the picture is not kept, since the backing store already
+// holds it.
 void TCardPileView::paintEvent(QPaintEvent* /*event*/) {
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels(qCeil(width() * ratio), qCeil(height() * ratio));
-    if (pixels.isEmpty()) return;
-    if (BackgroundMode == FS_BITMAP && BackgroundBitmap != nullptr) TzBackground::Refresh(BackgroundBitmap);
-    CollectPaintState(NextState, ratio);
-    if (Buffer.size() != pixels || NextState != PaintedState) {
-        if (Buffer.size() != pixels) Buffer = QImage(pixels, QImage::Format_RGB32);
-        Buffer.setDevicePixelRatio(ratio);
-        RenderTo(Buffer);
-        PaintedState.swap(NextState);
-    }
+    if (width() <= 0 || height() <= 0) return;
     QPainter screen(this);
-    screen.drawImage(0, 0, Buffer);
+    Paint(screen);
 }
 
 bool TCardPileView::event(QEvent* event) {
@@ -328,7 +310,9 @@ namespace {
 bool pressConsumed = false;
 } // namespace
 
-void TCardPileView::ConsumePress() { pressConsumed = true; }
+void TCardPileView::ConsumePress() {
+    pressConsumed = true;
+}
 
 void TCardPileView::Press(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos, bool doubleClick) {
     if (IsDragging()) return;
@@ -435,7 +419,8 @@ void TCardPileView::BuildDragImage() {
     DragImage.fill(Qt::transparent);
     QPainter canvas(&DragImage);
     for (int j = 0; j < m; ++j)
-        DragPile->Cards[static_cast<std::size_t>(j)]->DrawCardOnCanvas(FanPosition(j, XOffset, YOffset), canvas);
+        DragPile->Cards[static_cast<std::size_t>(j)]->DrawCardOnCanvas(FanPosition(j, XOffset, YOffset),
+                                                                       canvas);
 }
 
 // The view or window under the mouse gets OnDragOver; returns it (null
@@ -467,7 +452,8 @@ QObject* TCardPileView::DragOverAt(QPoint globalPos, bool& accept) {
 void TCardPileView::DragMove(QPoint globalPos) {
     Capture& capture = *Captured;
     QWidget* win = window();
-    if (capture.Layer) capture.Layer->ShowImage(DragImage, win->mapFromGlobal(globalPos) - QPoint(GrabX, GrabY));
+    if (capture.Layer)
+        capture.Layer->ShowImage(DragImage, win->mapFromGlobal(globalPos) - QPoint(GrabX, GrabY));
     capture.LastGlobal = globalPos;
     QPointer<TCardPileView> alive(this);
     bool accept = false;
