@@ -85,9 +85,6 @@ int main(int argc, char** argv) {
     std::printf("%ld %d\n", PeakKib(), form->MoveCount);
     // For profiling: QUILLANE_MEMORY_MAPS=1 lists the resident KiB of each mapping on stderr.
     if (qEnvironmentVariableIsSet("QUILLANE_MEMORY_MAPS")) {
-        long viewPixels = 0; // each pile view keeps its last picture
-        for (const TCardPileView* view : form->PileViews()) viewPixels += long(view->width()) * view->height();
-        std::fprintf(stderr, "%6ld pile view pictures (estimate)\n", viewPixels * 4 / 1024);
         QFile maps(QStringLiteral("/proc/self/smaps"));
         if (maps.open(QIODevice::ReadOnly)) {
             QMap<QByteArray, long> resident;

@@ -9,6 +9,14 @@
 #include <QPixmap>
 #include <QResource>
 
+#include <cstdint>
+
+#ifdef __linux__
+#include <link.h>
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 // The folders of the resource tree that hold named resources, and the
@@ -65,11 +73,64 @@ QString ResourcePath(QStringView name, int scale) {
     return Find(name, false);
 }
 
+namespace {
+// Embedded files lie in the program file's read-only pages, which stay in the
+// process's resident set once read (the kernel maps a whole page-cache folio,
+// up to 1 MiB, at the first touch). After a file has been decoded or copied,
+// the pages lying wholly inside it are let go: they are clean copies of the
+// program file, and are mapped again from the page cache if read again.
+#ifdef __linux__
+// The read-only, non-executable load segment of the module holding `address`:
+// [begin, end) page-aligned, or an empty range.
+struct TSegment {
+    std::uintptr_t Target = 0, Begin = 0, End = 0;
+};
+
+int FindSegment(dl_phdr_info* info, size_t, void* data) {
+    auto* segment = static_cast<TSegment*>(data);
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    for (int i = 0; i < info->dlpi_phnum; ++i) {
+        const ElfW(Phdr)& header = info->dlpi_phdr[i];
+        if (header.p_type != PT_LOAD || (header.p_flags & (PF_W | PF_X)) != 0) continue;
+        const std::uintptr_t start = info->dlpi_addr + header.p_vaddr, end = start + header.p_memsz;
+        if (segment->Target < start || segment->Target >= end) continue;
+        // Only pages wholly inside the segment.
+        segment->Begin = (start + page - 1) & ~(page - 1);
+        segment->End = end & ~(page - 1);
+        return 1;
+    }
+    return 0;
+}
+#endif
+
+// Embedded files lie in a read-only segment of the program file, whose pages
+// stay in the process's resident set once touched; the kernel maps 64 KiB or
+// a whole page-cache folio around every touch. After a file has been decoded
+// or copied, the segment's pages are let go: they are clean, unwritable
+// copies of the program file, mapped again from the page cache when next read.
+void ReleasePages(const QString& path) {
+#ifdef __linux__
+    static const TSegment segment = [&] {
+        TSegment found;
+        found.Target = reinterpret_cast<std::uintptr_t>(QResource(path).data());
+        if (found.Target != 0) dl_iterate_phdr(FindSegment, &found);
+        return found;
+    }();
+    if (segment.End > segment.Begin)
+        madvise(reinterpret_cast<void*>(segment.Begin), segment.End - segment.Begin, MADV_DONTNEED);
+#else
+    Q_UNUSED(path);
+#endif
+}
+} // namespace
+
 QByteArray ResourceData(QStringView name) {
     const QString path = ResourcePath(name);
     if (path.isEmpty()) return {};
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    ReleasePages(path);
+    return data;
 }
 
 namespace {
@@ -79,7 +140,9 @@ QImage ReadPicture(const QString& path) {
     QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
     reader.setDecideFormatFromContent(false);
     reader.setAutoDetectImageFormat(false);
-    return reader.read();
+    QImage image = reader.read();
+    ReleasePages(path);
+    return image;
 }
 } // namespace
 
@@ -97,7 +160,8 @@ QImage ResourceImage(QStringView name, int scale) {
 QList<QImage> WinClipFrames() {
     QList<QImage> frames;
     for (int i = 1; i <= 10; ++i) {
-        const QImage frame = ReadPicture(ResourcePath(QStringLiteral("WIN_AVI%1").arg(i, 2, 10, QLatin1Char('0'))));
+        const QImage frame =
+            ReadPicture(ResourcePath(QStringLiteral("WIN_AVI%1").arg(i, 2, 10, QLatin1Char('0'))));
         if (frame.isNull()) return {};
         frames.append(frame);
     }

@@ -6,6 +6,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QImageReader>
+#include <QResource>
 #include <QSet>
 #include <QtEndian>
 #include <cmath>
@@ -23,7 +24,9 @@ struct CardSet {
 constexpr CardSet Large{"FSCARD", 80, 125};
 constexpr CardSet Small{"sFSCARD", 61, 95};
 
-QString CardName(const CardSet& set, int number) { return QString::fromLatin1(set.prefix) + QString::number(number); }
+QString CardName(const CardSet& set, int number) {
+    return QString::fromLatin1(set.prefix) + QString::number(number);
+}
 
 // The corner key at 1x: the corner pixel and its two neighbours along the edges.
 bool IsKeyPixel(int x, int y, int width, int height) {
@@ -47,7 +50,8 @@ bool IsKeyPixelAt(int x, int y, int width, int height, int scale) {
         for (int x = 0; x < image.width(); ++x) {
             const bool key = IsKeyPixelAt(x, y, width, height, scale);
             if (key != (line[x] == Magenta))
-                return ::testing::AssertionFailure() << (key ? "key pixel not magenta" : "stray magenta") << " at " << x << "," << y;
+                return ::testing::AssertionFailure()
+                       << (key ? "key pixel not magenta" : "stray magenta") << " at " << x << "," << y;
         }
     }
     return ::testing::AssertionSuccess();
@@ -55,7 +59,8 @@ bool IsKeyPixelAt(int x, int y, int width, int height, int scale) {
 
 QList<int> CardNumbers() {
     QList<int> numbers;
-    for (int n = 100; n <= 157; ++n) numbers.append(n);
+    for (int n = 100; n <= 157; ++n)
+        numbers.append(n);
     return numbers;
 }
 
@@ -138,11 +143,11 @@ TEST(ResourceLookup, ScaleTwoGivesTheHighDensityPictureOrFallsBack) {
 
 TEST(ResourceLookup, NameListHoldsEveryNamedResource) {
     const QStringList names = ResourceNames();
-    QStringList expected = {"STARTUP", "CASTLE", "DBLKLONDIKE", "FORTYTHIEVES", "FREECELL", "GOLF", "INDIAN",
-                            "KLONDIKE", "MONTANA", "PYRAMID", "QUEENITALY", "SEAHAVEN", "SPIDER",
-                            "JESTER1", "JESTER2", "JESTER3", "BORDER", "BORDERMASK", "SBORDER", "SBORDERMASK",
-                            "SHUFFLE", "DEAL", "OPEN", "JESTER", "STOCK", "UNDO", "AUTOPLAY", "RESTART",
-                            "WIN_SND", "WIN_AVI", "ICON"};
+    QStringList expected = {
+        "STARTUP", "CASTLE",     "DBLKLONDIKE", "FORTYTHIEVES", "FREECELL", "GOLF",    "INDIAN",  "KLONDIKE",
+        "MONTANA", "PYRAMID",    "QUEENITALY",  "SEAHAVEN",     "SPIDER",   "JESTER1", "JESTER2", "JESTER3",
+        "BORDER",  "BORDERMASK", "SBORDER",     "SBORDERMASK",  "SHUFFLE",  "DEAL",    "OPEN",    "JESTER",
+        "STOCK",   "UNDO",       "AUTOPLAY",    "RESTART",      "WIN_SND",  "WIN_AVI", "ICON"};
     for (int n : CardNumbers()) {
         expected << CardName(Large, n).toUpper() << CardName(Small, n).toUpper();
     }
@@ -172,9 +177,12 @@ TEST(CardPictures, EveryPictureIsItsOwn) {
         for (int scale : {1, 2}) {
             QSet<QByteArray> seen;
             for (int n : CardNumbers()) {
-                const QImage image = ResourceImage(CardName(set, n), scale).convertToFormat(QImage::Format_RGB32);
-                const QByteArray pixels(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
-                EXPECT_FALSE(seen.contains(pixels)) << CardName(set, n).toStdString() << " at " << scale << "x";
+                const QImage image =
+                    ResourceImage(CardName(set, n), scale).convertToFormat(QImage::Format_RGB32);
+                const QByteArray pixels(reinterpret_cast<const char*>(image.constBits()),
+                                        image.sizeInBytes());
+                EXPECT_FALSE(seen.contains(pixels))
+                    << CardName(set, n).toStdString() << " at " << scale << "x";
                 seen.insert(pixels);
             }
         }
@@ -234,16 +242,19 @@ TEST(CustomBackFrame, BorderIsATwentyFourBitCreamCardWithADarkRim) {
 }
 
 TEST(CustomBackFrame, MaskIsBlackButThreeWhitePixelsInEachCorner) {
-    for (const auto& [name, width, height] : {std::tuple{"BORDERMASK", 80, 125}, std::tuple{"sBORDERMASK", 61, 95}}) {
+    for (const auto& [name, width, height] :
+         {std::tuple{"BORDERMASK", 80, 125}, std::tuple{"sBORDERMASK", 61, 95}}) {
         for (int scale : {1, 2}) {
             SCOPED_TRACE(std::string(name) + " " + std::to_string(scale) + "x");
             EXPECT_EQ(PngFormat(QString::fromLatin1(name), scale), std::pair(1, 3));
-            const QImage mask = ResourceImage(QString::fromLatin1(name), scale).convertToFormat(QImage::Format_RGB32);
+            const QImage mask =
+                ResourceImage(QString::fromLatin1(name), scale).convertToFormat(QImage::Format_RGB32);
             ASSERT_EQ(mask.size(), QSize(width * scale, height * scale));
             int white = 0;
             for (int y = 0; y < mask.height(); ++y)
                 for (int x = 0; x < mask.width(); ++x) {
-                    const QRgb want = IsKeyPixelAt(x, y, width, height, scale) ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+                    const QRgb want =
+                        IsKeyPixelAt(x, y, width, height, scale) ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
                     ASSERT_EQ(mask.pixel(x, y), want) << x << "," << y;
                     white += mask.pixel(x, y) == qRgb(255, 255, 255);
                 }
@@ -253,8 +264,9 @@ TEST(CustomBackFrame, MaskIsBlackButThreeWhitePixelsInEachCorner) {
 }
 
 TEST(SelectorPictures, StartupAndPreviewsAre256ColourPictures) {
-    const QStringList previews = {"CASTLE", "DBLKLONDIKE", "FORTYTHIEVES", "FREECELL", "GOLF", "INDIAN",
-                                  "KLONDIKE", "MONTANA", "PYRAMID", "QUEENITALY", "SEAHAVEN", "SPIDER"};
+    const QStringList previews = {"CASTLE",  "DBLKLONDIKE", "FORTYTHIEVES", "FREECELL",
+                                  "GOLF",    "INDIAN",      "KLONDIKE",     "MONTANA",
+                                  "PYRAMID", "QUEENITALY",  "SEAHAVEN",     "SPIDER"};
     QSet<QByteArray> seen;
     for (const QString& name : previews + QStringList{"STARTUP"}) {
         SCOPED_TRACE(name.toStdString());
@@ -282,8 +294,9 @@ TEST(JesterPictures, ThreeSwingPositionsOnFlatGrey) {
             const QImage image = ResourceImage(QString::fromLatin1(name), scale);
             ASSERT_EQ(image.size(), QSize(68 * scale, 97 * scale));
             // Windows take their colour from the top-left pixel; the whole frame edge matches it.
-            for (const QPoint corner : {QPoint(0, 0), QPoint(image.width() - 1, 0), QPoint(0, image.height() - 1),
-                                        QPoint(image.width() - 1, image.height() - 1)})
+            for (const QPoint corner :
+                 {QPoint(0, 0), QPoint(image.width() - 1, 0), QPoint(0, image.height() - 1),
+                  QPoint(image.width() - 1, image.height() - 1)})
                 EXPECT_EQ(image.pixel(corner), qRgb(191, 191, 191));
         }
         const QByteArray data = ResourceData(QString::fromLatin1(name));
@@ -318,7 +331,8 @@ WaveFormat ParseWave(const QByteArray& file) {
             const auto byteRate = qFromLittleEndian<quint32>(body + 8);
             const auto blockAlign = qFromLittleEndian<quint16>(body + 12);
             w.bits = qFromLittleEndian<quint16>(body + 14);
-            if (blockAlign != w.channels * w.bits / 8 || byteRate != quint32(w.rate) * blockAlign) w.format = -1;
+            if (blockAlign != w.channels * w.bits / 8 || byteRate != quint32(w.rate) * blockAlign)
+                w.format = -1;
         } else if (id == "data") {
             w.samples = file.mid(pos + 8, size);
         }
@@ -337,8 +351,8 @@ TEST(Sounds, EveryWaveHasItsFormatLengthAndLevel) {
         double seconds;
     };
     const Expected table[] = {
-        {"SHUFFLE", 1, 22050, 0.78}, {"DEAL", 1, 22050, 0.21},    {"OPEN", 2, 22050, 2.17},
-        {"JESTER", 1, 22050, 4.93},  {"STOCK", 1, 22050, 0.23},   {"UNDO", 1, 11025, 0.09},
+        {"SHUFFLE", 1, 22050, 0.78},  {"DEAL", 1, 22050, 0.21},    {"OPEN", 2, 22050, 2.17},
+        {"JESTER", 1, 22050, 4.93},   {"STOCK", 1, 22050, 0.23},   {"UNDO", 1, 11025, 0.09},
         {"AUTOPLAY", 1, 22254, 0.22}, {"RESTART", 1, 22050, 1.15}, {"WIN_SND", 1, 22050, 8.54},
     };
     for (const Expected& e : table) {
@@ -356,7 +370,8 @@ TEST(Sounds, EveryWaveHasItsFormatLengthAndLevel) {
         // 8-bit samples are unsigned around 128. Peaks about -3 dBFS; both ends
         // fade to silence so that starting or cutting a sound does not click.
         int peak = 0;
-        for (char s : w.samples) peak = std::max(peak, std::abs(static_cast<unsigned char>(s) - 128));
+        for (char s : w.samples)
+            peak = std::max(peak, std::abs(static_cast<unsigned char>(s) - 128));
         const double peakDb = 20.0 * std::log10(peak / 128.0);
         EXPECT_GT(peakDb, -4.5);
         EXPECT_LT(peakDb, -2.0);
@@ -397,7 +412,8 @@ TEST(ProgramIcon, OffersSizesFromSixteenToTwoHundredFiftySix) {
     const QIcon icon = ProgramIcon();
     ASSERT_FALSE(icon.isNull());
     const QList<QSize> sizes = icon.availableSizes();
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
     const QImage largest = ResourceImage(u"ICON");
     EXPECT_EQ(largest.size(), QSize(256, 256));
     EXPECT_TRUE(largest.hasAlphaChannel());
@@ -418,4 +434,55 @@ TEST(HelpPages, EveryPageOfTheHelpFolderIsEmbedded) {
         ++pages;
     }
     if (pages == 0) GTEST_SKIP() << "no help pages yet";
+}
+
+namespace {
+// Resident KiB of the mapping of this process that holds `address`, or -1.
+long ResidentKiBAt(const void* address) {
+    QFile smaps(QStringLiteral("/proc/self/smaps"));
+    if (!smaps.open(QIODevice::ReadOnly | QIODevice::Text)) return -1;
+    const auto target = reinterpret_cast<quintptr>(address);
+    bool inside = false;
+    for (QByteArray line = smaps.readLine(); !line.isEmpty(); line = smaps.readLine()) {
+        const int dash = line.indexOf('-'), space = line.indexOf(' ');
+        if (dash > 0 && space > dash && line.at(0) != 'R') {
+            bool ok1 = false, ok2 = false;
+            const quintptr begin = line.left(dash).toULongLong(&ok1, 16);
+            const quintptr end = line.mid(dash + 1, space - dash - 1).toULongLong(&ok2, 16);
+            if (ok1 && ok2) {
+                inside = target >= begin && target < end;
+                continue;
+            }
+        }
+        if (inside && line.startsWith("Rss:")) return line.mid(4).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+} // namespace
+
+// Reading a picture or a wave lets the program file's pages go again; what is
+// read afterwards, again or for the first time, is still the file itself.
+TEST(ResourcePages, ReadingLetsThePagesGoAndKeepsTheContent) {
+    const QString source = QStringLiteral(QUILLANE_RESOURCES_DIR);
+    qint64 readBytes = 0;
+    for (const QString& name : ResourceNames()) {
+        for (int pass = 0; pass < 2; ++pass) {
+            const QString path = ResourcePath(name);
+            QFile original(source + path.mid(1));
+            ASSERT_TRUE(original.open(QIODevice::ReadOnly)) << path.toStdString();
+            const QByteArray bytes = original.readAll();
+            ASSERT_EQ(ResourceData(name), bytes) << path.toStdString() << " pass " << pass;
+            if (path.endsWith(QLatin1String(".png"))) {
+                ASSERT_FALSE(ResourceImage(name).isNull());
+            }
+            if (pass == 0) readBytes += bytes.size();
+        }
+    }
+#ifdef __linux__
+    const long resident = ResidentKiBAt(QResource(ResourcePath(u"FSCARD100")).data());
+    ASSERT_GE(resident, 0);
+    // What the last reads mapped (at most one folio) stays; not all that was read.
+    EXPECT_LT(resident * 1024, readBytes)
+        << resident << " KiB resident after reading " << readBytes << " bytes";
+#endif
 }
