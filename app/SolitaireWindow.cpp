@@ -2,8 +2,8 @@
 
 #include "CardPileView.h"
 #include "Dialogs.h"
-#include "GameRegistry.h"
 #include "GameForm.h"
+#include "GameRegistry.h"
 #include "InfoDlg.h"
 #include "Preferences.h"
 #include "Requirements.h"
@@ -28,6 +28,16 @@
 #include <QToolButton>
 
 namespace {
+// The selector's one typeface, bold Arial or the system's sans serif in its
+// place: every text on the form asks for the same face, so it is looked up once.
+QFont SelectorFont(int pixelSize) {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    return font;
+}
+
 // The help button's glyph: a white question mark on a blue disc, drawn at
 // the screen's resolution so it stays crisp.
 QIcon HelpGlyph() {
@@ -41,10 +51,7 @@ QIcon HelpGlyph() {
         painter.setPen(QPen(QColor(20, 50, 120), 1));
         painter.setBrush(QColor(40, 90, 190));
         painter.drawEllipse(QRectF(0.5, 0.5, 18, 18));
-        QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(14);
-        font.setBold(true);
-        painter.setFont(font);
+        painter.setFont(SelectorFont(14));
         painter.setPen(Qt::white);
         painter.drawText(QRectF(0, 0, 19, 19), Qt::AlignCenter, QStringLiteral("?"));
         painter.end();
@@ -73,8 +80,9 @@ QPixmap Picture(const char* name, const QWidget* widget) {
 }
 } // namespace
 
-
-TSolitaireForm* SolitaireForm() { return theForm; }
+TSolitaireForm* SolitaireForm() {
+    return theForm;
+}
 
 QString ColorDepthMessage() {
     return QStringLiteral("Quillane requires at least high-color (16-bit) ") +
@@ -145,11 +153,7 @@ void TSolitaireForm::BuildForm() {
     listPal.setColor(QPalette::Base, palette().color(QPalette::ToolTipBase));
     listPal.setColor(QPalette::Text, palette().color(QPalette::ToolTipText));
     GameSelectListBox->setPalette(listPal);
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(12);
-    font.setBold(true);
-    GameSelectListBox->setFont(font);
+    GameSelectListBox->setFont(SelectorFont(12));
     GameSelectListBox->setUniformItemSizes(true);
     for (const TSolitaireGame& game : kGames) {
         auto* item = new QListWidgetItem(QLatin1String(game.Name), GameSelectListBox);
@@ -206,10 +210,7 @@ void TSolitaireForm::BuildForm() {
     invitation->setObjectName(QStringLiteral("StartLabel"));
     invitation->setGeometry(0, 0, 185, 41);
     invitation->setAlignment(Qt::AlignCenter);
-    QFont invitationFont(QStringLiteral("Arial"));
-    invitationFont.setPixelSize(12);
-    invitationFont.setBold(true);
-    invitation->setFont(invitationFont);
+    invitation->setFont(SelectorFont(12));
     QPalette invitationPal = invitation->palette();
     invitationPal.setColor(QPalette::WindowText, QColor(0, 0, 128));
     invitation->setPalette(invitationPal);
@@ -224,7 +225,9 @@ TDisplay TSolitaireForm::MeasureDisplay() const {
     return {s->geometry().width(), s->depth()};
 }
 
-void TSolitaireForm::GameSelectListBoxClick() { ChooseGame(MeasureDisplay()); }
+void TSolitaireForm::GameSelectListBoxClick() {
+    ChooseGame(MeasureDisplay());
+}
 
 void TSolitaireForm::EnsureStartupForms() {
     if (!CreateStartupForms) return;
@@ -328,9 +331,13 @@ void TSolitaireForm::SelectionChanged() {
     GameSelectListBoxClick();
 }
 
-void TSolitaireForm::Image1Click() { ShowInfoBox(this); }
+void TSolitaireForm::Image1Click() {
+    ShowInfoBox(this);
+}
 
-void TSolitaireForm::HelpButtonClick() { Dialogs().ShowHelp(this, 0); }
+void TSolitaireForm::HelpButtonClick() {
+    Dialogs().ShowHelp(this, 0);
+}
 
 void TSolitaireForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
@@ -403,9 +410,10 @@ void TSolitaireForm::SwitchTray(bool on) {
             trayIcon_->setObjectName(QStringLiteral("TrayIcon"));
             trayIcon_->setToolTip(kTitle);
             trayIcon_->setContextMenu(TrayPopupMenu);
-            connect(trayIcon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::DoubleClick) TrayIconDblClick();
-            });
+            connect(trayIcon_, &QSystemTrayIcon::activated, this,
+                    [this](QSystemTrayIcon::ActivationReason reason) {
+                        if (reason == QSystemTrayIcon::DoubleClick) TrayIconDblClick();
+                    });
         }
         trayIcon_->show();
     } else if (trayIcon_) {
@@ -432,4 +440,6 @@ void TSolitaireForm::TrayIconDblClick() {
     activateWindow();
 }
 
-void TSolitaireForm::Exit1Click() { close(); }
+void TSolitaireForm::Exit1Click() {
+    close();
+}
