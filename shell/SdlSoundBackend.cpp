@@ -129,6 +129,8 @@ const TSdlSoundBackend::Sound* TSdlSoundBackend::Decode(const QString& name) {
         if (sdl_->ConvertAudio(&cvt) != 0) return nullptr;
         samples.resize(std::size_t(cvt.len_cvt));
     }
+    // The conversion needed room for len_mult times the wave; a kept sound holds only its samples.
+    samples.shrink_to_fit();
     if (samples.empty()) return nullptr;
     sound.milliseconds = int(qint64(samples.size()) * 1000 / bytesPerSecond_);
     sound.samples = std::move(samples);
