@@ -114,20 +114,20 @@ row() {
 		$1 == key { m = $2; lo = $3; hi = $4; have = 1 }
 		$1 == ref { r = $2; haveRef = 1 }
 		END {
-			if (!have) { printf "%-44s %s\n", label, "(not measured)"; exit }
+			if (!have) { printf "%-52s %s\n", label, "(not measured)"; exit }
 			verdict = ""
 			if (target ~ /^</) verdict = (m < substr(target, 2) + 0 ? "met" : "MISSED") " (" target ")"
 			if (target ~ /^x/ && haveRef && r > 0) verdict = (m / r <= substr(target, 2) + 0 ? "met" : "MISSED") " (<=" target ")"
 			if (haveRef && r > 0)
-				printf "%-44s %9.3f %9.3f %9.3f  %-26s %9.3f %7.2fx  %s\n", label " (" unit ")", m, lo, hi, reflabel, r, m / r, verdict
+				printf "%-52s %9.3f %9.3f %9.3f  %-26s %9.3f %7.2fx  %s\n", label " (" unit ")", m, lo, hi, reflabel, r, m / r, verdict
 			else
-				printf "%-44s %9.3f %9.3f %9.3f  %-26s %9s %8s  %s\n", label " (" unit ")", m, lo, hi, "", "", "", verdict
+				printf "%-52s %9.3f %9.3f %9.3f  %-26s %9s %8s  %s\n", label " (" unit ")", m, lo, hi, "", "", "", verdict
 		}' "$work/all"
 }
 
 echo
 echo "Quillane benchmarks on $(nproc) x $(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //'), $(date -u +%Y-%m-%d)"
-printf '%-44s %9s %9s %9s  %-26s %9s %8s  %s\n' "measurement" "median" "min" "max" "reference" "ref med" "ratio" "target"
+printf '%-52s %9s %9s %9s  %-26s %9s %8s  %s\n' "measurement" "median" "min" "max" "reference" "ref med" "ratio" "target"
 row "Cold start: window mapped" StartMapped "trivial Qt program" TrivialMapped ms
 row "Cold start: first paint" StartPainted "trivial Qt program" TrivialPainted ms x1.3
 row "Cold start: bare Qt list, first paint" ListPainted "trivial Qt program" TrivialPainted ms
