@@ -74,17 +74,26 @@ QString ResourcePath(QStringView name, int scale) {
 }
 
 namespace {
-// Embedded files lie in the program file's read-only pages, which stay in the
-// process's resident set once read (the kernel maps a whole page-cache folio,
-// up to 1 MiB, at the first touch). After a file has been decoded or copied,
-// the pages lying wholly inside it are let go: they are clean copies of the
-// program file, and are mapped again from the page cache if read again.
 #ifdef __linux__
-// The read-only, non-executable load segment of the module holding `address`:
-// [begin, end) page-aligned, or an empty range.
+// The read-only, non-executable load segment of the module holding Target:
+// [Begin, End) page-aligned, or an empty range.
 struct TSegment {
     std::uintptr_t Target = 0, Begin = 0, End = 0;
 };
+
+// True when the loader had to write into the module's read-only segments
+// (text relocations): their pages are then no longer copies of the file.
+bool HasTextRelocations(const dl_phdr_info* info) {
+    for (int i = 0; i < info->dlpi_phnum; ++i) {
+        if (info->dlpi_phdr[i].p_type != PT_DYNAMIC) continue;
+        const auto* entry = reinterpret_cast<const ElfW(Dyn)*>(info->dlpi_addr + info->dlpi_phdr[i].p_vaddr);
+        for (; entry->d_tag != DT_NULL; ++entry)
+            if (entry->d_tag == DT_TEXTREL ||
+                (entry->d_tag == DT_FLAGS && (entry->d_un.d_val & DF_TEXTREL) != 0))
+                return true;
+    }
+    return false;
+}
 
 int FindSegment(dl_phdr_info* info, size_t, void* data) {
     auto* segment = static_cast<TSegment*>(data);
@@ -94,6 +103,7 @@ int FindSegment(dl_phdr_info* info, size_t, void* data) {
         if (header.p_type != PT_LOAD || (header.p_flags & (PF_W | PF_X)) != 0) continue;
         const std::uintptr_t start = info->dlpi_addr + header.p_vaddr, end = start + header.p_memsz;
         if (segment->Target < start || segment->Target >= end) continue;
+        if (HasTextRelocations(info)) return 1;
         // Only pages wholly inside the segment.
         segment->Begin = (start + page - 1) & ~(page - 1);
         segment->End = end & ~(page - 1);
