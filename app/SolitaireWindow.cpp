@@ -2,8 +2,8 @@
 
 #include "CardPileView.h"
 #include "Dialogs.h"
-#include "GameForm.h"
 #include "GameRegistry.h"
+#include "GameForm.h"
 #include "InfoDlg.h"
 #include "Preferences.h"
 #include "Requirements.h"
@@ -80,9 +80,8 @@ QPixmap Picture(const char* name, const QWidget* widget) {
 }
 } // namespace
 
-TSolitaireForm* SolitaireForm() {
-    return theForm;
-}
+
+TSolitaireForm* SolitaireForm() { return theForm; }
 
 QString ColorDepthMessage() {
     return QStringLiteral("Quillane requires at least high-color (16-bit) ") +
@@ -225,9 +224,7 @@ TDisplay TSolitaireForm::MeasureDisplay() const {
     return {s->geometry().width(), s->depth()};
 }
 
-void TSolitaireForm::GameSelectListBoxClick() {
-    ChooseGame(MeasureDisplay());
-}
+void TSolitaireForm::GameSelectListBoxClick() { ChooseGame(MeasureDisplay()); }
 
 void TSolitaireForm::EnsureStartupForms() {
     if (!CreateStartupForms) return;
@@ -331,13 +328,9 @@ void TSolitaireForm::SelectionChanged() {
     GameSelectListBoxClick();
 }
 
-void TSolitaireForm::Image1Click() {
-    ShowInfoBox(this);
-}
+void TSolitaireForm::Image1Click() { ShowInfoBox(this); }
 
-void TSolitaireForm::HelpButtonClick() {
-    Dialogs().ShowHelp(this, 0);
-}
+void TSolitaireForm::HelpButtonClick() { Dialogs().ShowHelp(this, 0); }
 
 void TSolitaireForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
@@ -410,10 +403,9 @@ void TSolitaireForm::SwitchTray(bool on) {
             trayIcon_->setObjectName(QStringLiteral("TrayIcon"));
             trayIcon_->setToolTip(kTitle);
             trayIcon_->setContextMenu(TrayPopupMenu);
-            connect(trayIcon_, &QSystemTrayIcon::activated, this,
-                    [this](QSystemTrayIcon::ActivationReason reason) {
-                        if (reason == QSystemTrayIcon::DoubleClick) TrayIconDblClick();
-                    });
+            connect(trayIcon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::DoubleClick) TrayIconDblClick();
+            });
         }
         trayIcon_->show();
     } else if (trayIcon_) {
@@ -440,6 +432,4 @@ void TSolitaireForm::TrayIconDblClick() {
     activateWindow();
 }
 
-void TSolitaireForm::Exit1Click() {
-    close();
-}
+void TSolitaireForm::Exit1Click() { close(); }

@@ -157,8 +157,8 @@ private:
 
 class TCardPile {
 public:
-    int Count = 0;             // refreshed only by GetCardCount
-    std::vector<TCard*> Cards; // index 0 is the bottom card
+    int Count = 0;              // refreshed only by GetCardCount
+    std::vector<TCard*> Cards;  // index 0 is the bottom card
 
     TCardPile() = default;
     explicit TCardPile(QObject* owner);
@@ -209,13 +209,12 @@ class TCardPileView : public QWidget {
     Q_OBJECT
 
 public:
-    using MouseEvent = std::function<void(QObject* sender, Qt::MouseButton button,
-                                          Qt::KeyboardModifiers shift, int x, int y)>;
+    using MouseEvent =
+        std::function<void(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)>;
     using MouseMoveEvent = std::function<void(QObject* sender, Qt::KeyboardModifiers shift, int x, int y)>;
     using NotifyEvent = std::function<void(QObject* sender)>;
     // x, y are in the sender's coordinates; `accept` starts out true.
-    using DragOverEvent =
-        std::function<void(QObject* sender, TCardPileView* source, int x, int y, bool& accept)>;
+    using DragOverEvent = std::function<void(QObject* sender, TCardPileView* source, int x, int y, bool& accept)>;
     using DragDropEvent = std::function<void(QObject* sender, TCardPileView* source, int x, int y)>;
     // `target` is the view or window that accepted the drop, or null.
     using EndDragEvent = std::function<void(QObject* sender, QObject* target, int x, int y)>;
@@ -231,22 +230,22 @@ public:
     bool DragDelayed = false; // start dragging only after the start-drag distance
     PileBitmap State = FS_BLANK;
     BackgroundType BackgroundMode = FS_NORMAL;
-    QString Hint; // tooltip text, shown while ShowHint is set
+    QString Hint;           // tooltip text, shown while ShowHint is set
     bool ShowHint = false;
 
     // Owned piles; their cards belong to the game.
     TCardPile* const Pile;     // the cards shown, bottom first
     TCardPile* const DragPile; // cards lifted by the current or last drag
 
-    TCard* SelectedCard = nullptr;            // card under the last left press
-    bool CanDrag = false;                     // set by the game's OnMouseDown
-    TCardPileView* DropTarget = nullptr;      // where the lifted cards go
-    bool ManualDrop = false;                  // the game moves dropped cards itself
+    TCard* SelectedCard = nullptr;          // card under the last left press
+    bool CanDrag = false;                   // set by the game's OnMouseDown
+    TCardPileView* DropTarget = nullptr;    // where the lifted cards go
+    bool ManualDrop = false;                // the game moves dropped cards itself
     const QImage* BackgroundBitmap = nullptr; // table picture in parent coordinates (not owned)
-    QRect CardRect;                           // rectangle of the card last hit-tested
-    int GrabX = 0;                            // press point relative to SelectedCard:
-    int GrabY = 0;                            //   the drag image's hot spot
-    QPixmap DragImage;                        // picture of the lifted cards
+    QRect CardRect;                         // rectangle of the card last hit-tested
+    int GrabX = 0;                          // press point relative to SelectedCard:
+    int GrabY = 0;                          //   the drag image's hot spot
+    QPixmap DragImage;                      // picture of the lifted cards
 
     MouseEvent OnMouseDown;
     MouseEvent OnMouseUp;

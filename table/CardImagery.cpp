@@ -1,6 +1,5 @@
 // The card pictures: class-wide image lists of faces, backs and pile symbols,
 // built once from the program's resources at the screen's resolution.
-#include "CardImagery.h"
 #include "CardPileView.h"
 #include "Resources.h"
 
@@ -22,7 +21,6 @@ constexpr int SymbolCount = 2;
 constexpr int CustomBackIndex = 3;
 
 struct Imagery {
-    int Generation = 0; // changes whenever a list is built, dropped or changed
     std::optional<TImageList> Faces;
     std::optional<TImageList> Backs;
     std::optional<TImageList> Symbols;
@@ -121,7 +119,6 @@ void LoadLists(CardSize size) {
     if (!s.Loaded) {
         s.Faces = BuildList(size, FirstFace, FaceCount);
         s.Backs = BuildList(size, FirstBack, BackCount);
-        ++s.Generation;
     }
     s.Loaded = true;
 }
@@ -165,8 +162,6 @@ QPixmap ComposeCustomBack(const QImage& picture, CardSize size, int scale) {
 
 } // namespace
 
-int CardImageryGeneration() { return Shared().Generation; }
-
 void InitCardImagery() {
     static bool installed = false;
     if (installed) return;
@@ -199,7 +194,6 @@ void TCard::FreeCardBitmaps() {
     s.Backs.reset();
     s.Symbols.reset();
     s.Loaded = false;
-    ++s.Generation;
 }
 
 TImageList* TCard::GetCardImageList() {
@@ -241,7 +235,6 @@ bool TCard::SetCustomBack(const QImage& picture, bool select) {
         backs.Add(back);
     else
         backs.Replace(CustomBackIndex, back);
-    ++Shared().Generation;
     if (select) SetBackIndex(CustomBackIndex);
     return true;
 }
@@ -267,7 +260,6 @@ void TCardPileView::LoadPileBitmaps() {
     Imagery& s = Shared();
     if (s.Symbols) return;
     s.Symbols = BuildList(TCard::GetCardSize(), FirstSymbol, SymbolCount);
-    ++s.Generation;
 }
 
 TImageList* TCardPileView::GetPileImageList() {

@@ -3,7 +3,6 @@
 
 #include "Blend.h"
 #include "CardDrag.h"
-#include "CardImagery.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -60,13 +59,13 @@ public:
     TCardPileView* View;
     QPointer<QWidget> Window;
     QPointer<TDragLayer> Layer;
-    QPoint PressPos;   // view coordinates
-    bool ClickPending; // a release inside the view fires OnClick
+    QPoint PressPos;         // view coordinates
+    bool ClickPending;       // a release inside the view fires OnClick
     bool Dragging = false;
     bool Active = true;
     bool CursorSet = false;
-    bool Swallow = false;         // a cancelled drag: eat the mouse until the release
-    QPoint LastGlobal;            // position of the last drag step
+    bool Swallow = false;    // a cancelled drag: eat the mouse until the release
+    QPoint LastGlobal;       // position of the last drag step
     QPointer<QObject> LastTarget; // view or window under the last drag step
     bool LastAccepted = false;
 
@@ -86,8 +85,8 @@ protected:
     }
 
     static bool IsMouse(QEvent::Type type) {
-        return type == QEvent::MouseMove || type == QEvent::MouseButtonRelease ||
-               type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+        return type == QEvent::MouseMove || type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonPress ||
+               type == QEvent::MouseButtonDblClick;
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -96,9 +95,7 @@ protected:
             // Qt drops moves and the release once the pressed widget is
             // hidden (a game may hide the source view when the drag starts),
             // so those are taken where they reach the window.
-            if (watched != static_cast<QObject*>(Window->windowHandle()) || View->isVisible() ||
-                !IsMouse(event->type()))
-                return false;
+            if (watched != static_cast<QObject*>(Window->windowHandle()) || View->isVisible() || !IsMouse(event->type())) return false;
         } else if (!watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != Window) {
             return false;
         }
@@ -143,8 +140,7 @@ protected:
     }
 };
 
-TCardPileView::TCardPileView(QWidget* parent)
-    : QWidget(parent), Pile(new TCardPile), DragPile(new TCardPile) {
+TCardPileView::TCardPileView(QWidget* parent) : QWidget(parent), Pile(new TCardPile), DragPile(new TCardPile) {
     InitCardImagery();
     LoadPileBitmaps();
     resize(TCard::GetCardWidth(), TCard::GetCardHeight());
@@ -194,13 +190,9 @@ void TCardPileView::SetColor(const QColor& color) {
     setPalette(palette);
 }
 
-QColor TCardPileView::GetColor() const {
-    return palette().color(QPalette::Window);
-}
+QColor TCardPileView::GetColor() const { return palette().color(QPalette::Window); }
 
-bool TCardPileView::IsDragging() const {
-    return Captured != nullptr && Captured->Dragging;
-}
+bool TCardPileView::IsDragging() const { return Captured != nullptr && Captured->Dragging; }
 
 // --- Painting ---
 
@@ -222,8 +214,7 @@ void TCardPileView::Paint(QPainter& canvas) const {
         covered = under.width() >= w && under.height() >= h;
         if (!covered) canvas.fillRect(0, 0, w, h, GetColor());
         if (!under.isEmpty()) {
-            const QRectF source(under.x() * ratio, under.y() * ratio, under.width() * ratio,
-                                under.height() * ratio);
+            const QRectF source(under.x() * ratio, under.y() * ratio, under.width() * ratio, under.height() * ratio);
             canvas.setCompositionMode(QPainter::CompositionMode_Source);
             canvas.drawImage(QRectF(under.topLeft() - QPointF(x(), y()), under.size()), table, source);
             canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -249,8 +240,7 @@ void TCardPileView::Paint(QPainter& canvas) const {
     const int count = static_cast<int>(Pile->Cards.size());
     if (count > 0) {
         for (int i = 0; i < count; ++i)
-            if (const TCard* card = Pile->Cards[static_cast<std::size_t>(i)])
-                card->DrawCardOnCanvas(CardPosition(i), canvas);
+            if (const TCard* card = Pile->Cards[static_cast<std::size_t>(i)]) card->DrawCardOnCanvas(CardPosition(i), canvas);
     } else if (State == FS_RECYCLE || State == FS_EMPTY) {
         GetPileImageList()->Draw(canvas, QPoint(0, 0), State == FS_RECYCLE ? 0 : 1);
     }
@@ -310,9 +300,7 @@ namespace {
 bool pressConsumed = false;
 } // namespace
 
-void TCardPileView::ConsumePress() {
-    pressConsumed = true;
-}
+void TCardPileView::ConsumePress() { pressConsumed = true; }
 
 void TCardPileView::Press(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos, bool doubleClick) {
     if (IsDragging()) return;
@@ -419,8 +407,7 @@ void TCardPileView::BuildDragImage() {
     DragImage.fill(Qt::transparent);
     QPainter canvas(&DragImage);
     for (int j = 0; j < m; ++j)
-        DragPile->Cards[static_cast<std::size_t>(j)]->DrawCardOnCanvas(FanPosition(j, XOffset, YOffset),
-                                                                       canvas);
+        DragPile->Cards[static_cast<std::size_t>(j)]->DrawCardOnCanvas(FanPosition(j, XOffset, YOffset), canvas);
 }
 
 // The view or window under the mouse gets OnDragOver; returns it (null
@@ -452,8 +439,7 @@ QObject* TCardPileView::DragOverAt(QPoint globalPos, bool& accept) {
 void TCardPileView::DragMove(QPoint globalPos) {
     Capture& capture = *Captured;
     QWidget* win = window();
-    if (capture.Layer)
-        capture.Layer->ShowImage(DragImage, win->mapFromGlobal(globalPos) - QPoint(GrabX, GrabY));
+    if (capture.Layer) capture.Layer->ShowImage(DragImage, win->mapFromGlobal(globalPos) - QPoint(GrabX, GrabY));
     capture.LastGlobal = globalPos;
     QPointer<TCardPileView> alive(this);
     bool accept = false;
