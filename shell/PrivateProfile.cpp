@@ -121,6 +121,12 @@ QString SettingsFolder() {
     return base + QStringLiteral("/Quillane");
 }
 
+QString StateFolder() {
+    QString base = qEnvironmentVariable("XDG_STATE_HOME");
+    if (base.isEmpty() || QDir::isRelativePath(base)) base = QDir::homePath() + QStringLiteral("/.local/state");
+    return base + QStringLiteral("/Quillane");
+}
+
 QString ResolvePath(const QString& fileName) {
     if (fileName.contains(QLatin1Char('/'))) return fileName;
     return SettingsFolder() + QLatin1Char('/') + fileName;

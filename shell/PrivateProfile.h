@@ -29,6 +29,9 @@ private:
 namespace PrivateProfile {
 // The folder holding the settings: $XDG_CONFIG_HOME/Quillane, by default ~/.config/Quillane.
 QString SettingsFolder();
+// The folder for the program's own state (statistics, notes already seen): not settings, so
+// not in the settings file. $XDG_STATE_HOME/Quillane, by default ~/.local/state/Quillane.
+QString StateFolder();
 // A bare file name lives in the settings folder; a path is taken as it is.
 QString ResolvePath(const QString& fileName);
 // The value of the key, or nothing when the key, section or file is missing or unreadable.

@@ -12,6 +12,7 @@ wm_close=$2
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
 export XDG_CONFIG_HOME=$config
+export XDG_STATE_HOME=$config/state
 export SDL_AUDIODRIVER=dummy
 # make test runs everything else offscreen; this one needs the X server.
 export QT_QPA_PLATFORM=xcb

@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     configDir = &dir;
     qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+    qputenv("XDG_STATE_HOME", (dir.path() + QStringLiteral("/state")).toUtf8());
     QApplication app(argc, argv);
     ::testing::InitGoogleMock(&argc, argv);
     const int rc = RUN_ALL_TESTS();
