@@ -110,6 +110,8 @@ public:
     QString MoveText(const TMove& move) const;
     // A digest of every pile's cards and faces.
     std::uint64_t TableKey() const;
+    // The pile a move would go to (the double-click's target for SendHome).
+    TCardPileView* MoveTarget(const TMove& move) const;
     // The legal moves, best first, as the hint offers them.
     TMoves HintMoves() const;
     // Redo plays the action the last undo took back; Hint shows a move.
@@ -191,8 +193,6 @@ protected:
     // What the hint says when no move is left but one the moves do not
     // list (Montana's reshuffle); empty: "No more moves.".
     virtual QString HintWithoutMoves() const { return {}; }
-    // The pile a move would go to (the double-click's target for SendHome).
-    TCardPileView* MoveTarget(const TMove& move) const;
 
     // --- Options and menu items ---
     // The stored option `key`, or `fallback` when the key is missing.

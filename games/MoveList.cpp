@@ -40,7 +40,10 @@ std::uint64_t TGameForm::TableKey() const {
         key *= 1099511628211ull;
     };
     for (const TCardPileView* view : views_) {
-        for (const TCard* card : view->Pile->Cards) mix(card->Suit * 13u + card->Value + (card->FaceUp ? 64u : 0u));
+        // Cards lifted by a drag still count where they came from.
+        for (const TCardPile* pile : {view->Pile, view->DragPile})
+            if (pile == view->Pile || view->IsDragging())
+                for (const TCard* card : pile->Cards) mix(card->Suit * 13u + card->Value + (card->FaceUp ? 64u : 0u));
         mix(255u);
     }
     return key;

@@ -31,7 +31,9 @@ void TMoveLog::Close(const TState& now) {
 
 void TMoveLog::Undone(int records) {
     open_.reset();
-    while (!done_.empty() && done_.back().RecordsBefore >= records) {
+    // An action the history does not keep (a base choice) stays done.
+    while (!done_.empty() && done_.back().RecordsBefore >= records &&
+           done_.back().RecordsAfter > done_.back().RecordsBefore) {
         redo_.push_back(done_.back());
         done_.pop_back();
     }

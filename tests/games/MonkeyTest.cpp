@@ -24,9 +24,13 @@ public:
     // One random action; false when a check failed (the log says why).
     // With `movesOnly` only plays on the table: no undo, no commands.
     bool Step(bool movesOnly = false) {
-        const int action = int(rng_.bounded(movesOnly ? 11 : 16));
+        const int action = int(rng_.bounded(movesOnly ? 14 : 19));
+        if (action >= (movesOnly ? 11 : 16)) return PlayLegalMove();
         TCardPileView* from = RandomView();
         TCardPileView* to = RandomView();
+        // What the rules allowed before the step, to check the step against.
+        legal_ = form_->LegalMoves();
+        legalKey_ = form_->TableKey();
         switch (action) {
         case 0: case 1: case 2: case 3:
             Log(QStringLiteral("drag %1 #%2 -> %3").arg(from->objectName()).arg(last_).arg(to->objectName()));
@@ -90,6 +94,18 @@ public:
         return Check();
     }
 
+    // One of the legal moves, played through the frame: it must change the table.
+    bool PlayLegalMove() {
+        const TMoves moves = form_->LegalMoves();
+        if (moves.empty()) return Check();
+        const TMove move = moves[rng_.bounded(int(moves.size()))];
+        legal_ = moves;
+        legalKey_ = form_->TableKey();
+        Log(QStringLiteral("perform %1").arg(form_->MoveText(move)));
+        if (!form_->Perform(move)) return Fail(QStringLiteral("a listed move changed nothing"));
+        return Check();
+    }
+
     QString History() const { return log_.join(QLatin1Char('\n')); }
     const QString& Failure() const { return failure_; }
 
@@ -117,7 +133,33 @@ private:
 
     void Log(const QString& line) { log_ << line; }
 
+    // A player's action the log took from the table the step started on
+    // must have been among the legal moves.
+    bool CheckListed() {
+        const TMoveLog::TEntry* entry = form_->Log().Last();
+        if (entry == nullptr || entry->Before != legalKey_) return true;
+        const TMove& done = entry->Move;
+        for (const TMove& m : legal_) {
+            // A card sent home names no target: the game finds it.
+            const bool sameTarget = done.Type == TMove::SendHome || m.Target == done.Target;
+            switch (done.Type) {
+            case TMove::StockTurn:
+                if (m.Type == TMove::StockTurn) return true;
+                break;
+            case TMove::Press:
+                if (m.Source == done.Source && (m.Type == TMove::Press || m.Type == TMove::StockTurn)) return true;
+                break;
+            default: // a drop or a card sent home: the same cards to the same pile
+                if (m.Source == done.Source && m.Index == done.Index && sameTarget &&
+                    (m.Type == TMove::Drop || m.Type == TMove::SendHome))
+                    return true;
+            }
+        }
+        return Fail(QStringLiteral("%1 was played but not listed").arg(form_->MoveText(done)));
+    }
+
     bool Check() {
+        if (!CheckListed()) return false;
         // Mid-drag the lifted cards sit in the source's drag pile.
         std::map<const TCard*, int> seen;
         for (const TCardPileView* view : form_->PileViews()) {
@@ -157,6 +199,8 @@ private:
     QStringList log_;
     QString failure_;
     int last_ = 0;
+    TMoves legal_;
+    std::uint64_t legalKey_ = 0;
 };
 
 class MonkeyTest : public ::testing::TestWithParam<QString> {};
@@ -231,12 +275,24 @@ TEST_P(UndoPropertyTest, UndoingEveryMoveGivesBackTheDeal) {
                                            << monkey.Failure().toStdString() << "\n" << monkey.History().toStdString();
             if (form->UndoList->RecordCount() == 0) deal = TakeTable(*form);
         }
+        const Table played = TakeTable(*form);
+        const int movesPlayed = form->MoveCount;
         for (int guard = 0; form->UndoList->RecordCount() > 0 && guard < 2000; ++guard) {
             const int before = form->UndoList->RecordCount();
             form->Undo1->trigger();
             ASSERT_LT(form->UndoList->RecordCount(), before) << className.toStdString() << ": an undo that undid nothing";
         }
         const Table now = TakeTable(*form);
+        // Redo all the way gives back the table as played, and its count.
+        Table redone = now;
+        for (int guard = 0; form->Redo1->isEnabled() && guard < 2000; ++guard) form->Redo1->trigger();
+        redone = TakeTable(*form);
+        EXPECT_TRUE(redone == played) << className.toStdString() << " seed " << seed << "\nafter redo:\n"
+                                      << Describe(*form, redone).toStdString() << "\nas played:\n"
+                                      << Describe(*form, played).toStdString() << "\nevents:\n"
+                                      << monkey.History().toStdString();
+        EXPECT_EQ(form->MoveCount, movesPlayed) << className.toStdString() << " seed " << seed;
+        for (int guard = 0; form->UndoList->RecordCount() > 0 && guard < 2000; ++guard) form->Undo1->trigger();
         EXPECT_TRUE(now == deal) << className.toStdString() << " seed " << seed << "\nafter undo:\n"
                                  << Describe(*form, now).toStdString() << "\nthe deal:\n"
                                  << Describe(*form, deal).toStdString() << "\nevents:\n"
