@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPointer>
+#include <QRandomGenerator>
 #include <QSignalBlocker>
 #include <QTemporaryDir>
 #include <QTest>
@@ -162,6 +163,37 @@ void PaintGame(benchmark::State& state, const char* className, bool large) {
     delete form.data();
 }
 
+// A busy table: seeded random legal moves until 60 are played or none is left.
+QPointer<TGameForm> MidGame(const char* className) {
+    TCard::SetCardSize(FS_LARGE);
+    SeedRandom(2024);
+    QPointer<TGameForm> form = CreateGameForm(QLatin1String(className));
+    form->show();
+    QRandomGenerator rng(7);
+    for (int i = 0; i < 60 && !form->GameWon; ++i) {
+        const TMoves moves = form->LegalMoves();
+        if (moves.empty()) break;
+        form->Perform(moves[rng.bounded(int(moves.size()))]);
+    }
+    return form;
+}
+
+// Listing the legal moves, and the hint's ranking of them, on that table.
+void MoveList(benchmark::State& state, const char* className, bool hint) {
+    QPointer<TGameForm> form = MidGame(className);
+    std::size_t n = 0;
+    for (auto _ : state) {
+        const TMoves moves = hint ? form->HintMoves() : form->LegalMoves();
+        n = moves.size();
+        benchmark::DoNotOptimize(n);
+    }
+    state.counters["moves"] = double(n);
+    form->GameWon = true;
+    form->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    delete form.data();
+}
+
 void PaintTrivial(benchmark::State& state, int width, int height) {
     TTrivialWindow window;
     window.resize(width, height);
@@ -247,6 +279,14 @@ int main(int argc, char** argv) {
             Spread(benchmark::RegisterBenchmark(("PaintPlain" + std::to_string(width) + "x" + std::to_string(height)).c_str(),
                                                 [=](benchmark::State& s) { PaintTrivial(s, width, height); }))
                 ->Repetitions(9);
+            if (large) {
+                Spread(benchmark::RegisterBenchmark(("LegalMoves" + std::string(className)).c_str(),
+                                                    [=](benchmark::State& s) { MoveList(s, className, false); }))
+                    ->Repetitions(9);
+                Spread(benchmark::RegisterBenchmark(("HintMoves" + std::string(className)).c_str(),
+                                                    [=](benchmark::State& s) { MoveList(s, className, true); }))
+                    ->Repetitions(9);
+            }
         }
     }
     if (listOnly) {

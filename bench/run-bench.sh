@@ -135,6 +135,10 @@ row "Cold start: bare Qt list, first paint" ListPainted "trivial Qt program" Tri
 	row "Open $name, $lsize, first" "OpenFirst$key" "plain window $plain" "OpenPlain$plain" ms "<40"
 	row "Open $name, $lsize, again" "OpenAgain$key" "plain window $plain" "OpenPlain$plain" ms "<40"
 	row "Paint $name table, $lsize" "Paint$form" "plain window $plain" "PaintPlain$plain" ms "<2"
+	if [ "$lsize" = large ]; then
+		row "Legal moves, $name mid-game" "LegalMoves$form" "" "" ms "<1"
+		row "Hint's choice, $name mid-game" "HintMoves$form" "" "" ms "<1"
+	fi
 done
 for scale in 1 2; do
 	row "Paint Klondike table @${scale}x" "PaintKlondikeTable@${scale}x" "" "" ms "<2"

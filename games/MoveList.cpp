@@ -202,7 +202,7 @@ TMoves TGameForm::HintMoves() const {
         int Score;
     };
     std::vector<Ranked> ranked;
-    std::vector<std::pair<std::pair<int, int>, const TCardPileView*>> seen; // source, index, target
+    std::vector<std::pair<std::pair<int, int>, int>> seen; // source, index, target
     for (const TMove& move : LegalMoves()) {
         const TCardPileView* source = View(move.Source);
         const TCardPileView* target = MoveTarget(move);
@@ -217,8 +217,12 @@ TMoves TGameForm::HintMoves() const {
                 target->Pile->Cards.empty())
                 continue;
         }
-        // A double-click and a drag of the same card to the same pile are one hint.
-        const auto key = std::make_pair(std::make_pair(move.Source, move.Index), target);
+        // A double-click and a drag of the same card to the same pile are one
+        // hint, and so are the same cards to any empty pile of one kind.
+        const int to = target == nullptr ? -1
+                       : target->Pile->Cards.empty() ? -2 - static_cast<int>(RoleOf(target))
+                                                     : IndexOf(target);
+        const auto key = std::make_pair(std::make_pair(move.Source, move.Index), to);
         if (move.Type != TMove::StockTurn && move.Type != TMove::Press && target != nullptr) {
             if (std::find(seen.begin(), seen.end(), key) != seen.end()) continue;
             seen.push_back(key);

@@ -1,0 +1,149 @@
+// Moves as data in Klondike, the reference game: the legal moves of laid-out
+// tables, the hint's choice and Redo.
+#include "GameTestSupport.h"
+#include "HintFrame.h"
+#include "KlondikeWindow.h"
+
+#include <QAction>
+
+using namespace GameTest;
+
+namespace {
+
+class MoveListTest : public TWindowTest<TKlondikeForm> {
+protected:
+    MoveListTest() : TWindowTest(2024) {}
+
+    QStringList Listed() const {
+        QStringList out;
+        for (const TMove& m : form->LegalMoves()) out << form->MoveText(m);
+        return out;
+    }
+    void Press(const QString& action) { form->findChild<QAction*>(action)->trigger(); }
+};
+
+} // namespace
+
+// Runs lift only from the first face-up card that starts a run; a King (and
+// only a King) goes to an empty column; one card at a time goes home; the
+// double-click and the stock are listed only when they would change the table.
+TEST_F(MoveListTest, ListsWhatTheRulesAllow) {
+    struct Row {
+        std::vector<std::pair<QString, QString>> piles;
+        QStringList listed, absent;
+    };
+    const Row rows[] = {
+        {{{"TableauPileView1", "KS* 5H 4S 3H"}, {"TableauPileView2", "6C"}, {"TableauPileView4", "QC* KD 9C"},
+          {"TableauPileView6", "QS* KH"}, {"DiscardPileView", "AD"}, {"FoundationPile2", "AH 2H"}},
+         {"TableauPileView1 #1 -> TableauPileView2", "TableauPileView1 #3 -> FoundationPile2",
+          "TableauPileView1 #3: home -> FoundationPile2", "DiscardPileView #0 -> FoundationPile1",
+          "DiscardPileView #0: home -> FoundationPile1", "TableauPileView6 #1 -> TableauPileView3",
+          "DeckPileView: stock"},
+         {"TableauPileView1 #0 -> TableauPileView3", "TableauPileView1 #2 -> TableauPileView2",
+          "TableauPileView4 #1 -> TableauPileView3", "TableauPileView1 #2 -> FoundationPile2"}},
+        // Stock, waste and store all empty: nothing to turn.
+        {{{"TableauPileView1", "2H"}, {"TableauPileView2", "3H"}, {"FoundationPile1", "AH"}},
+         {"TableauPileView1 #0 -> FoundationPile1"},
+         {"DeckPileView: stock", "TableauPileView1 #0 -> TableauPileView2"}},
+    };
+    for (const Row& row : rows) {
+        Arrange(*form, row.piles, row.listed.size() > 1 ? QStringLiteral("DeckPileView") : QStringLiteral("FoundationPile4"));
+        if (row.listed.size() == 1) form->PileView("FoundationPile4")->Pile->Empty(false);
+        const QStringList listed = Listed();
+        for (const QString& m : row.listed) EXPECT_TRUE(listed.contains(m)) << m.toStdString() << " in " << listed.join(", ").toStdString();
+        for (const QString& m : row.absent) EXPECT_FALSE(listed.contains(m)) << m.toStdString();
+    }
+}
+
+// A card home first; else the move that turns a card up; never the way back
+// of the last move nor a lone King from column to column; H again shows the
+// next; a hint plays nothing and counts nothing.
+TEST_F(MoveListTest, HintRanksAndPlaysNothing) {
+    Arrange(*form, {{"TableauPileView1", "9S* 5H"}, {"TableauPileView2", "6C"}, {"TableauPileView3", "KD"},
+                    {"TableauPileView5", "7D 6S"}, {"DiscardPileView", "AH"}},
+            QStringLiteral("DeckPileView"));
+    auto hints = [this] {
+        QStringList out;
+        for (const TMove& m : form->HintMoves()) out << form->MoveText(m);
+        return out;
+    };
+    QStringList ranked = hints();
+    ASSERT_GE(ranked.size(), 3) << ranked.join(", ").toStdString();
+    SCOPED_TRACE(ranked.join(", ").toStdString());
+    EXPECT_EQ(ranked[0], "DiscardPileView #0 -> FoundationPile1");
+    EXPECT_EQ(ranked[1], "TableauPileView1 #1 -> TableauPileView5"); // the longer run
+    EXPECT_EQ(ranked[2], "TableauPileView1 #1 -> TableauPileView2");
+    EXPECT_EQ(ranked.last(), "DeckPileView: stock");
+    EXPECT_FALSE(ranked.contains("TableauPileView3 #0 -> TableauPileView4"));
+    EXPECT_FALSE(ranked.contains("DiscardPileView #0: home -> FoundationPile1")); // the same as the drop
+
+    const Snapshot before = Take(*form);
+    Press("Hint1");
+    auto* frame = form->findChild<THintFrame*>();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->Rects().size(), 2);
+    EXPECT_EQ(Take(*form), before);
+    EXPECT_EQ(form->MoveCount, 0);
+    EXPECT_FALSE(form->Undo1->isEnabled());
+    drive->Key(Qt::Key_H);
+    EXPECT_TRUE(frame->isVisible());
+    drive->Click(QPoint(650, 480)); // any press ends it
+    EXPECT_FALSE(frame->isVisible());
+
+    // Once played, a move's way back is never proposed.
+    Arrange(*form, {{"TableauPileView2", "6C 5H"}, {"TableauPileView5", "7D 6S"}}, QStringLiteral("DeckPileView"));
+    const TMove five = TMove::DropOn(form->IndexOf(V("TableauPileView2")), 1, form->IndexOf(V("TableauPileView5")));
+    ASSERT_TRUE(form->Perform(five));
+    QStringList listed;
+    for (const TMove& m : form->LegalMoves()) listed << form->MoveText(m);
+    EXPECT_TRUE(listed.contains("TableauPileView5 #2 -> TableauPileView2"));
+    EXPECT_FALSE(hints().contains("TableauPileView5 #2 -> TableauPileView2"));
+}
+
+TEST_F(MoveListTest, NoMoreMovesWhenNothingIsLeft) {
+    Arrange(*form, {{"TableauPileView1", "2H"}, {"TableauPileView2", "2S"}, {"FoundationPile1", "AD"}},
+            QStringLiteral("FoundationPile4"));
+    form->PileView("FoundationPile4")->Pile->Empty(false);
+    Press("Hint1");
+    EXPECT_EQ(dialogs.Log, QStringList({"Information: No more moves."}));
+}
+
+// Redo after one and after several undos gives back the table, the count and
+// the caption; a new action ends what could be redone.
+TEST_F(MoveListTest, RedoReplaysWhatUndoTookBack) {
+    std::vector<Snapshot> tables{Take(*form)};
+    std::vector<int> counts{0};
+    for (int i = 0; i < 4; ++i) {
+        const TMoves moves = form->HintMoves();
+        ASSERT_FALSE(moves.empty());
+        ASSERT_TRUE(form->Perform(moves.front())) << form->MoveText(moves.front()).toStdString();
+        tables.push_back(Take(*form));
+        counts.push_back(form->MoveCount);
+    }
+    const QString caption = form->windowTitle();
+    EXPECT_FALSE(form->Redo1->isEnabled());
+    Undo();
+    EXPECT_TRUE(form->Redo1->isEnabled());
+    drive->Key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Take(*form), tables[4]);
+    EXPECT_EQ(form->MoveCount, counts[4]);
+    EXPECT_FALSE(form->Redo1->isEnabled());
+
+    for (int i = 0; i < 3; ++i) Undo();
+    EXPECT_EQ(Take(*form), tables[1]);
+    drive->Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Take(*form), tables[2]);
+    Press("Redo1");
+    Press("Redo1");
+    EXPECT_EQ(Take(*form), tables[4]);
+    EXPECT_EQ(form->MoveCount, counts[4]);
+    EXPECT_EQ(form->windowTitle(), caption);
+
+    Undo();
+    StockClick();
+    EXPECT_FALSE(form->Redo1->isEnabled());
+    Undo();
+    form->NewGame1Click(form->Restart1);
+    EXPECT_FALSE(form->Redo1->isEnabled());
+}
