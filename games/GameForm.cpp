@@ -2,6 +2,7 @@
 
 #include "CardDrag.h"
 #include "Dialogs.h"
+#include "KeyboardPlay.h"
 #include "Preferences.h"
 #include "SoundManager.h"
 
@@ -61,6 +62,7 @@ TGameForm::TGameForm(const TGameInfo& info, const TLayout& layout, QWidget* pare
 }
 
 TGameForm::~TGameForm() {
+    keyboard_.reset();
     if (References().value(info_.ClassName) == this) References().remove(info_.ClassName);
     EmptyAllPiles();
     if (UndoList) UndoList->Clear();
@@ -143,7 +145,7 @@ void TGameForm::BuildMenu() {
         ActionEnds();
         Undo1Click();
         MoveLog.Undone(UndoList->RecordCount());
-        UpdateRedoItem();
+        TableChanged();
     });
     PopupMenu1->addSeparator()->setObjectName(info_.FirstSeparator);
     if (AddOptionItems(PopupMenu1)) PopupMenu1->addSeparator()->setObjectName(info_.SecondSeparator);
@@ -177,6 +179,7 @@ void TGameForm::FormCreate() {
     BuildMenu();
     ApplyBackground();
     ReadOptions();
+    keyboard_ = std::make_unique<TKeyboardPlay>(*this);
     UndoList = std::make_unique<TCardUndo>(this);
     UndoList->MenuItem = Undo1;
     Undo1->setEnabled(false);
@@ -311,6 +314,7 @@ void TGameForm::FormResize() {
         for (TCardPileView* view : Tableau) view->resize(view->width(), qMax(1, height() - info_.ResizeMargin));
     for (std::size_t i = 0; i < views_.size(); ++i)
         if (slots_[i].BottomMargin != 0) views_[i]->move(views_[i]->x(), height() - slots_[i].BottomMargin);
+    TableChanged();
 }
 
 void TGameForm::PlayerStockClick() {
@@ -324,7 +328,14 @@ void TGameForm::resizeEvent(QResizeEvent* event) {
     FormResize();
 }
 
+bool TGameForm::focusNextPrevChild(bool next) {
+    // Tab and Shift+Tab step between groups of piles.
+    if (keyboard_ && !Dragging()) keyboard_->NextGroup(next);
+    return true;
+}
+
 void TGameForm::keyPressEvent(QKeyEvent* event) {
+    if (keyboard_ && !Dragging() && keyboard_->Key(event)) return;
     if (event->key() == Qt::Key_F1) {
         About1Click();
         return;

@@ -23,7 +23,7 @@
 class QAction;
 class QLabel;
 class QMenu;
-class THintFrame;
+class TKeyboardPlay;
 class TSoundManager;
 
 class TGameForm : public QWidget {
@@ -118,6 +118,10 @@ public:
     void Redo1Click();
     void Hint1Click();
     const TMoveLog& Log() const { return MoveLog; }
+    // Keyboard play and what a screen reader is told (KeyboardPlay.h).
+    TKeyboardPlay* Keyboard() const { return keyboard_.get(); }
+    // What a pile is called when it is told ("Column 3", "Stock").
+    virtual QString PileLabel(const TCardPileView* view) const;
 
     // The event wiring (PileEvents.h) tells the log about the player's
     // gestures around the game's handlers.
@@ -291,6 +295,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -300,14 +305,16 @@ private:
     void AddPlayerAids();
     void ApplySizeRule();
     void FormClose();
+    // The table changed: Redo's state, keyboard focus, what is told.
+    void TableChanged();
     void UpdateRedoItem();
     TMoveLog::TState LogState() const;
     void ShowHint(const TMove& move);
 
     TMoveLog MoveLog;
+    std::unique_ptr<TKeyboardPlay> keyboard_;
     std::vector<QAction*> appended_; // AppendCommand's, in order
     bool appendedShown_ = false;
-    THintFrame* hintFrame_ = nullptr;
     std::uint64_t hintKey_ = 0; // the table the last hint was for
     int hintNext_ = 0;          // the next hint on that table
 

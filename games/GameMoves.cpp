@@ -2,6 +2,7 @@
 // deal frame, single-card moves, drag targets, free cells, autoplay and undo.
 #include "GameForm.h"
 
+#include "KeyboardPlay.h"
 #include "Preferences.h"
 #include "Rules.h"
 #include "SoundManager.h"
@@ -78,7 +79,8 @@ void TGameForm::EndDeal() {
     UndoList->Clear();
     GameWon = false;
     MoveLog.Clear();
-    UpdateRedoItem();
+    if (keyboard_) keyboard_->Reset();
+    TableChanged();
 }
 
 bool TGameForm::Animate(bool quiet) const { return !quiet && Preferences().DoAnimation; }

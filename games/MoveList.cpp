@@ -3,7 +3,8 @@
 #include "GameForm.h"
 
 #include "Dialogs.h"
-#include "HintFrame.h"
+#include "KeyboardPlay.h"
+#include "TableMarks.h"
 
 #include <QAction>
 #include <QMenu>
@@ -140,7 +141,22 @@ void TGameForm::ActionTarget(const TCardPileView* target) {
 void TGameForm::ActionEnds() {
     if (!MoveLog.IsOpen()) return;
     MoveLog.Close(LogState());
+    TableChanged();
+}
+
+void TGameForm::TableChanged() {
     UpdateRedoItem();
+    if (keyboard_) keyboard_->TableChanged();
+}
+
+QString TGameForm::PileLabel(const TCardPileView* view) const {
+    const TPileSlot::Role role = RoleOf(view);
+    static const char* const nouns[] = {"Stock", "Waste", "Reserve", "Foundation", "Column", "Free cell", "Place", ""};
+    const std::vector<TCardPileView*> same = ViewsOf(role);
+    QString label = QLatin1String(nouns[role]);
+    if (same.size() > 1)
+        label += QLatin1Char(' ') + QString::number(std::find(same.begin(), same.end(), view) - same.begin() + 1);
+    return label;
 }
 
 void TGameForm::UpdateRedoItem() {
@@ -161,7 +177,7 @@ void TGameForm::Redo1Click() {
     } else {
         MoveLog.CancelRedo();
     }
-    UpdateRedoItem();
+    TableChanged();
 }
 
 // --- The hint ---
@@ -272,8 +288,7 @@ void TGameForm::ShowHint(const TMove& move) {
         rects.push_back(moving);
     }
     if (const TCardPileView* target = MoveTarget(move)) rects.push_back(cardRect(target, -1));
-    if (hintFrame_ == nullptr) hintFrame_ = new THintFrame(this);
-    hintFrame_->ShowRects(rects);
+    TTableMarks::Of(this)->ShowHint(rects);
 }
 
 void TGameForm::AddPlayerAids() {

@@ -1,7 +1,7 @@
 // Moves as data in Klondike, the reference game: the legal moves of laid-out
 // tables, the hint's choice and Redo.
 #include "GameTestSupport.h"
-#include "HintFrame.h"
+#include "TableMarks.h"
 #include "KlondikeWindow.h"
 
 #include <QAction>
@@ -79,17 +79,16 @@ TEST_F(MoveListTest, HintRanksAndPlaysNothing) {
 
     const Snapshot before = Take(*form);
     Press("Hint1");
-    auto* frame = form->findChild<THintFrame*>();
-    ASSERT_NE(frame, nullptr);
-    EXPECT_TRUE(frame->isVisible());
-    EXPECT_EQ(frame->Rects().size(), 2);
+    TTableMarks* marks = TTableMarks::Of(form);
+    EXPECT_TRUE(marks->isVisible());
+    EXPECT_EQ(marks->HintRects().size(), 2);
     EXPECT_EQ(Take(*form), before);
     EXPECT_EQ(form->MoveCount, 0);
     EXPECT_FALSE(form->Undo1->isEnabled());
     drive->Key(Qt::Key_H);
-    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(marks->HintShown());
     drive->Click(QPoint(650, 480)); // any press ends it
-    EXPECT_FALSE(frame->isVisible());
+    EXPECT_FALSE(marks->HintShown());
 
     // Once played, a move's way back is never proposed.
     Arrange(*form, {{"TableauPileView2", "6C 5H"}, {"TableauPileView5", "7D 6S"}}, QStringLiteral("DeckPileView"));
