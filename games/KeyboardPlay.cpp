@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QStringList>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -178,19 +180,26 @@ void TKeyboardPlay::Vertical(int delta) {
         if (delta < 0 && card_ > FirstReachable(view_)) return Focus(view_, card_ - 1);
         if (delta > 0 && card_ >= 0 && card_ < Top(view_)) return Focus(view_, card_ + 1);
     }
-    // On to the nearest pile above or below, rows before columns.
+    // On to the nearest row of piles above or below, and in it the pile
+    // nearest across.
     const QPoint from = CardRectIn(form_, FocusView(), card_).center();
-    int best = -1;
-    long bestScore = 0;
+    std::vector<std::pair<int, QPoint>> candidates;
+    int nearest = -1;
     for (int v = 0; v < static_cast<int>(form_.PileViews().size()); ++v) {
         if (v == view_ || !Usable(v)) continue;
         const QPoint to = CardRectIn(form_, form_.View(v), Top(v)).center();
         const int dy = (to.y() - from.y()) * delta;
         if (dy <= 0) continue;
-        const long score = 4L * dy + std::abs(to.x() - from.x());
-        if (best < 0 || score < bestScore) {
+        candidates.push_back({v, to});
+        if (nearest < 0 || dy < nearest) nearest = dy;
+    }
+    int best = -1, bestDx = 0;
+    for (const auto& [v, to] : candidates) {
+        if ((to.y() - from.y()) * delta > nearest + TCard::GetCardHeight() / 2) continue;
+        const int dx = std::abs(to.x() - from.x());
+        if (best < 0 || dx < bestDx) {
             best = v;
-            bestScore = score;
+            bestDx = dx;
         }
     }
     if (best >= 0) Focus(best, delta < 0 ? Top(best) : FirstReachable(best));

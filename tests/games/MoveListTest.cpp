@@ -2,6 +2,7 @@
 // tables, the hint's choice and Redo.
 #include "GameTestSupport.h"
 #include "TableMarks.h"
+#include "KeyboardPlay.h"
 #include "KlondikeWindow.h"
 
 #include <QAction>
@@ -145,4 +146,51 @@ TEST_F(MoveListTest, RedoReplaysWhatUndoTookBack) {
     Undo();
     form->NewGame1Click(form->Restart1);
     EXPECT_FALSE(form->Redo1->isEnabled());
+}
+
+// Keyboard play: the focus starts on the first column and moves by the
+// arrows; Enter picks up and drops through the legal moves, an illegal place
+// changes nothing, the focus follows the cards; Shift+Enter sends home; the
+// piles' accessible names follow the table.
+TEST_F(MoveListTest, KeyboardPlaysAndTellsWhatLiesWhere) {
+    Arrange(*form, {{"TableauPileView1", "9S* 5H"}, {"TableauPileView2", "6C"}, {"TableauPileView3", "4D* 7D"},
+                    {"DiscardPileView", "AH"}},
+            QStringLiteral("DeckPileView"));
+    form->activateWindow();
+    TKeyboardPlay& keys = *form->Keyboard();
+    keys.TableChanged();
+    EXPECT_EQ(keys.FocusView(), V("TableauPileView1"));
+    EXPECT_EQ(V("TableauPileView1")->accessibleName(), "Column 1: five of hearts, 1 card face down");
+    EXPECT_EQ(V("FoundationPile1")->accessibleName(), "Foundation 1: empty");
+    EXPECT_EQ(V("DeckPileView")->accessibleName(), "Stock: 46 cards face down");
+
+    drive->Key(Qt::Key_Return); // pick up the five
+    drive->Key(Qt::Key_Right);
+    drive->Key(Qt::Key_Right); // the seven of diamonds: not here
+    drive->Key(Qt::Key_Return);
+    EXPECT_EQ(Names(V("TableauPileView1")), "9S* 5H");
+    EXPECT_TRUE(keys.Picked());
+    drive->Key(Qt::Key_Left);
+    drive->Key(Qt::Key_Return);
+    EXPECT_EQ(Names(V("TableauPileView2")), "6C 5H");
+    EXPECT_EQ(Names(V("TableauPileView1")), "9S");
+    EXPECT_EQ(keys.FocusView(), V("TableauPileView2"));
+    EXPECT_EQ(keys.FocusCard(), 1);
+    EXPECT_EQ(form->MoveCount, 1);
+    EXPECT_EQ(V("TableauPileView2")->accessibleName(), "Column 2: five of hearts on six of clubs");
+    EXPECT_TRUE(TTableMarks::Of(form)->isVisible());
+
+    drive->Key(Qt::Key_Up); // the six of clubs
+    EXPECT_EQ(keys.FocusCard(), 0);
+    EXPECT_EQ(V("TableauPileView2")->accessibleName(), "Column 2, six of clubs: five of hearts on six of clubs");
+    drive->Key(Qt::Key_Up); // on up to the pile above
+    EXPECT_EQ(keys.FocusView()->objectName().toStdString(), "DiscardPileView");
+    drive->Key(Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(Names(V("FoundationPile1")), "AH");
+    drive->Key(Qt::Key_Tab);
+    EXPECT_EQ(keys.FocusView(), V("FoundationPile1"));
+    drive->Key(Qt::Key_Tab);
+    EXPECT_EQ(keys.FocusView(), V("TableauPileView1"));
+    drive->Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(keys.FocusView(), V("FoundationPile1"));
 }
