@@ -12,7 +12,8 @@ PACKAGES := cmake ninja-build ccache g++ pkg-config \
 	libsdl2-dev libsdl2-image-dev \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	xvfb xauth x11-utils xdotool libx11-dev imagemagick fonts-dejavu-core \
-	freecell-solver-bin desktop-file-utils appstream
+	freecell-solver-bin desktop-file-utils appstream \
+	dbus-daemon at-spi2-core python3-pyatspi
 
 # Installs those of the given Debian packages that are missing; a fresh
 # machine has no package lists yet, so they are fetched first.
