@@ -194,3 +194,57 @@ TEST_F(MoveListTest, KeyboardPlaysAndTellsWhatLiesWhere) {
     drive->Key(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(keys.FocusView(), V("FoundationPile1"));
 }
+
+namespace {
+
+class KeyboardWinTest : public TWindowTest<TKlondikeForm> {
+protected:
+    KeyboardWinTest() : TWindowTest(18) {}
+
+    // Plays `move` with the keys a player would press.
+    void PlayByKeys(const TMove& move) {
+        TKeyboardPlay& keys = *form->Keyboard();
+        auto reach = [&](int view) {
+            for (int i = 0; keys.FocusView() != form->View(view) && i < 40; ++i) drive->Key(Qt::Key_Right);
+            ASSERT_EQ(keys.FocusView(), form->View(view));
+        };
+        reach(move.Source);
+        for (int i = 0; move.Index >= 0 && keys.FocusCard() != move.Index && i < 30; ++i)
+            drive->Key(keys.FocusCard() > move.Index ? Qt::Key_Up : Qt::Key_Down);
+        switch (move.Type) {
+        case TMove::SendHome:
+            drive->Key(Qt::Key_Return, Qt::ShiftModifier);
+            break;
+        case TMove::Drop:
+            drive->Key(Qt::Key_Return);
+            reach(move.Target);
+            drive->Key(Qt::Key_Return);
+            break;
+        default:
+            drive->Key(Qt::Key_Return);
+        }
+    }
+};
+
+} // namespace
+
+// A whole deal won with the keyboard alone, each time doing what the hint
+// shows (the next hint where a table comes back).
+TEST_F(KeyboardWinTest, AWholeDealWonByKeyboard) {
+    form->DrawOne1->trigger();
+    form->NewGame1Click(form->Restart1);
+    std::map<std::uint64_t, int> seen;
+    int moves = 0;
+    for (; !form->GameWon && moves < 400; ++moves) {
+        const TMoves hints = form->HintMoves();
+        ASSERT_FALSE(hints.empty());
+        int& n = seen[form->TableKey()];
+        ASSERT_LT(n, int(hints.size())) << "stuck after " << moves << " moves";
+        const std::uint64_t before = form->TableKey();
+        PlayByKeys(hints[std::size_t(n++)]);
+        ASSERT_NE(form->TableKey(), before) << moves << ": " << form->MoveText(hints[std::size_t(n - 1)]).toStdString();
+    }
+    EXPECT_TRUE(form->GameWon);
+    EXPECT_EQ(form->windowTitle(), "Klondike   Score: 52");
+    EXPECT_EQ(dialogs.Log.count("Win"), 1);
+}
