@@ -39,9 +39,18 @@ protected:
     bool HasStock() const override { return true; }
     void StockClick() override { DeckPileViewClick(DeckPileView); }
 
+    // A press on a column's playable top card, then the stock turn.
+    TMoves LegalMoves() const override;
+    bool StockTurnChanges() const override { return !DeckPileView->Pile->Cards.empty(); }
+    // Column plays before the stock; among them, the card that leaves the
+    // most column tops to follow it, then the taller column.
+    int HintScore(const TMove& move) const override;
+
 private:
     // Whether `card` may go onto the discard pile's top card `top`.
     bool MayPlay(const TCard* card, const TCard* top) const;
+    // Whether a press on the top card of `column` plays it.
+    bool MayPlayTop(const TCardPileView* column) const;
     void TurnStockCard(bool quiet);
     void UpdateStockHint();
     void CheckForWin();

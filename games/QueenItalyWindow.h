@@ -60,6 +60,16 @@ protected:
     void TurnStockCard();
     bool CanDropOnColumn(TCardPileView* target, TCardPileView* source) const;
     bool CanDropOnFoundation(TCardPileView* target, TCardPileView* source) const;
+    // Whether `card`, from `source`, may go onto the column `target`.
+    bool ColumnTakes(const TCardPileView* target, const TCardPileView* source, const TCard* card) const;
+
+    // Before the base is chosen, a press on each column card; then drops,
+    // cards sent home and the stock turn through the frame's rules.
+    TMoves LegalMoves() const override;
+    bool MayLift(const TCardPileView* view, int index) const override;
+    bool MayLand(const TCardPileView* target, const TCardPileView* source, int index) const override;
+    TCardPileView* DoubleClickTarget(const TCardPileView* view) const override;
+    bool StockTurnChanges() const override;
     void UpdateStockHint();
     void MoveDone();
     void AutoplayPass();
