@@ -29,6 +29,9 @@ public:
     void KingStopsSequence1Click();
     void Undo1Click() override;
 
+    // A press on a column's playable top card, then the stock turn.
+    TMoves LegalMoves() const override;
+
 protected:
     TGolfForm(QWidget* parent, const TGameInfo& info, const TLayout& layout);
 
@@ -39,8 +42,6 @@ protected:
     bool HasStock() const override { return true; }
     void StockClick() override { DeckPileViewClick(DeckPileView); }
 
-    // A press on a column's playable top card, then the stock turn.
-    TMoves LegalMoves() const override;
     bool StockTurnChanges() const override { return !DeckPileView->Pile->Cards.empty(); }
     // Column plays before the stock; among them, the card that leaves the
     // most column tops to follow it, then the taller column.

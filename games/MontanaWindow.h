@@ -36,6 +36,10 @@ public:
     void CardPileView1EndDrag(QObject* sender, QObject* target, int x, int y);
     void Shuffle1Click();
 
+    // Presses in grid order: each card that moves by itself, then each gap
+    // that pulls a card in (its move names that card as the target).
+    TMoves LegalMoves() const override;
+
 protected:
     TMontanaForm(QWidget* parent, const TGameInfo& info, const TLayout& layout);
 
@@ -43,9 +47,6 @@ protected:
     void DealCards(bool newDeal, bool quiet) override;
     int CountScore() const override;
 
-    // Presses in grid order: each card that moves by itself, then each gap
-    // that pulls a card in (its move names that card as the target).
-    TMoves LegalMoves() const override;
     // A row's sequence lengthened first; a card taken out of its sequence,
     // or a gap left behind a King, last.
     int HintScore(const TMove& move) const override;
