@@ -236,10 +236,8 @@ TEST_F(GolfTest, MenuAndWindowOfBothSizes) {
 }
 
 TEST_F(GolfTest, ListsPlayableColumnTopsThenTheStockAndRedoesAShiftPress) {
-    Arrange(*form,
-            {{"DiscardPileView", "7H"}, {"TableauPileView1", "6C"}, {"TableauPileView2", "9D 8S"},
-             {"TableauPileView3", "QC 4D"}},
-            "DeckPileView");
+    Arrange(*form, {{"DiscardPileView", "7H"}, {"TableauPileView1", "6C"}, {"TableauPileView2", "9D 8S"},
+                    {"TableauPileView3", "QC 4D"}}, "DeckPileView");
     EXPECT_EQ(MovesText(*form, form->LegalMoves()),
               "TableauPileView1 #0: press -> DiscardPileView; TableauPileView2 #1: press -> DiscardPileView; "
               "DeckPileView: stock");
@@ -251,12 +249,4 @@ TEST_F(GolfTest, ListsPlayableColumnTopsThenTheStockAndRedoesAShiftPress) {
     Undo();
     form->Redo1->trigger();
     EXPECT_EQ(Names(V("DiscardPileView")), "7H 8S");
-
-    // A King stops every play while the option is on; no stock, no turn.
-    Arrange(*form, {{"DiscardPileView", "KH"}, {"TableauPileView1", "QC"}, {"TableauPileView2", "AC"}},
-            "DeckPileView");
-    V("DeckPileView")->Pile->Empty(false);
-    EXPECT_EQ(MovesText(*form, form->LegalMoves()), "");
-    form->KingStopsOn = false;
-    EXPECT_EQ(MovesText(*form, form->LegalMoves()), "TableauPileView1 #0: press -> DiscardPileView");
 }

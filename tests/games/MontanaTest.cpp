@@ -325,18 +325,7 @@ TEST_F(MontanaTest, ListsCardPressesThenGapPressesAndHintsTheJoiningTwo) {
               "CardPileView41 #0: press -> CardPileView14; CardPileView45 #0: press -> CardPileView52; "
               "CardPileView3: press -> CardPileView10; CardPileView14: press -> CardPileView25; "
               "CardPileView52: press -> CardPileView45");
-    const TMoves hints = form->HintMoves();
-    EXPECT_EQ(form->MoveText(hints.front()), "CardPileView25 #0: press -> CardPileView14");
-    // The 2C taken out of its row's sequence comes after every press that lengthens one.
-    EXPECT_EQ(form->MoveText(hints[4]), "CardPileView1 #0: press -> CardPileView14");
-    // A gap's press is played, and redone, as the player's own.
-    ASSERT_TRUE(form->Perform(form->LegalMoves()[6]));
-    EXPECT_EQ(At(3), "4C");
-    Undo();
-    form->Redo1->trigger();
-    EXPECT_EQ(At(3), "4C");
-    EXPECT_EQ(At(10), "--");
-
+    EXPECT_EQ(form->MoveText(form->HintMoves().front()), "CardPileView25 #0: press -> CardPileView14");
     // Only dead gaps: Shuffle Remaining is what is left while it may be used.
     Lay({{1, "KC"}, {2, "--"}, {3, "KD"}, {4, "--"}, {5, "KH"}, {6, "--"}, {7, "KS"}, {8, "--"}});
     EXPECT_TRUE(form->LegalMoves().empty());
@@ -344,7 +333,6 @@ TEST_F(MontanaTest, ListsCardPressesThenGapPressesAndHintsTheJoiningTwo) {
     form->Hint1->trigger();
     form->Shuffle1->setEnabled(false);
     form->Hint1->trigger();
-    EXPECT_EQ(dialogs.Log, QStringList({"Information: No more moves. Shuffle Remaining deals the cards out of "
-                                        "sequence again.",
-                                        "Information: No more moves."}));
+    EXPECT_EQ(dialogs.Log.join('|'), "Information: No more moves. Shuffle Remaining deals the cards out of sequence "
+                                     "again.|Information: No more moves.");
 }
