@@ -127,6 +127,36 @@ bool TGolfForm::MayPlay(const TCard* card, const TCard* top) const {
     return Rules::OneUpOrDown(card, top);
 }
 
+bool TGolfForm::MayPlayTop(const TCardPileView* column) const {
+    const TCard* card = column->Pile->CardAt(TOP_OF_PILE);
+    const TCard* top = DiscardPileView->Pile->CardAt(TOP_OF_PILE);
+    return card != nullptr && top != nullptr && MayPlay(card, top);
+}
+
+TMoves TGolfForm::LegalMoves() const {
+    TMoves moves;
+    for (const TCardPileView* column : Tableau)
+        if (MayPlayTop(column))
+            moves.push_back(TMove::PressOn(IndexOf(column), static_cast<int>(column->Pile->Cards.size()) - 1,
+                                           IndexOf(DiscardPileView)));
+    const TMoves stock = TGameForm::LegalMoves();
+    moves.insert(moves.end(), stock.begin(), stock.end());
+    return moves;
+}
+
+int TGolfForm::HintScore(const TMove& move) const {
+    const TCardPileView* column = View(move.Source);
+    if (move.Type != TMove::Press || column == nullptr) return TGameForm::HintScore(move);
+    const TCard* played = column->Pile->CardAt(TOP_OF_PILE);
+    int follows = 0;
+    for (const TCardPileView* other : Tableau) {
+        const std::vector<TCard*>& cards = other->Pile->Cards;
+        const std::size_t n = cards.size() - (other == column ? 1 : 0);
+        if (n > 0 && MayPlay(cards[n - 1], played)) ++follows;
+    }
+    return 100 + 10 * follows + static_cast<int>(column->Pile->Cards.size());
+}
+
 void TGolfForm::TableauPileView1MouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
     auto* column = static_cast<TCardPileView*>(sender);
     if (button == Qt::MiddleButton) {
@@ -134,12 +164,12 @@ void TGolfForm::TableauPileView1MouseDown(QObject* sender, Qt::MouseButton butto
         return;
     }
     if (button != Qt::LeftButton || column->SelectedCard == nullptr) return;
+    // Shift and Ctrl change nothing here: the action is the press.
+    ActionStarts(TMove::PressOn(IndexOf(column), column->Pile->CardIndex(column->SelectedCard)));
     // The option is fixed from the first press on a column card on.
     KingStopsSequence1->setEnabled(false);
-    const TCard* card = column->SelectedCard;
-    const TCard* top = DiscardPileView->Pile->CardAt(TOP_OF_PILE);
-    if (card != column->Pile->CardAt(TOP_OF_PILE) || top == nullptr) return;
-    if (!MayPlay(card, top)) {
+    if (column->SelectedCard != column->Pile->CardAt(TOP_OF_PILE) || DiscardPileView->Pile->Cards.empty()) return;
+    if (!MayPlayTop(column)) {
         column->CanDrag = true;
         return;
     }

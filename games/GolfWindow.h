@@ -29,6 +29,9 @@ public:
     void KingStopsSequence1Click();
     void Undo1Click() override;
 
+    // A press on a column's playable top card, then the stock turn.
+    TMoves LegalMoves() const override;
+
 protected:
     TGolfForm(QWidget* parent, const TGameInfo& info, const TLayout& layout);
 
@@ -39,9 +42,16 @@ protected:
     bool HasStock() const override { return true; }
     void StockClick() override { DeckPileViewClick(DeckPileView); }
 
+    bool StockTurnChanges() const override { return !DeckPileView->Pile->Cards.empty(); }
+    // Column plays before the stock; among them, the card that leaves the
+    // most column tops to follow it, then the taller column.
+    int HintScore(const TMove& move) const override;
+
 private:
     // Whether `card` may go onto the discard pile's top card `top`.
     bool MayPlay(const TCard* card, const TCard* top) const;
+    // Whether a press on the top card of `column` plays it.
+    bool MayPlayTop(const TCardPileView* column) const;
     void TurnStockCard(bool quiet);
     void UpdateStockHint();
     void CheckForWin();

@@ -72,7 +72,7 @@ bool TMontanaForm::AddOptionItems(QMenu* menu) {
 
 TCard* TMontanaForm::CardOf(const TCardPileView* view) { return view->Pile->CardAt(TOP_OF_PILE); }
 
-int TMontanaForm::IndexOf(const TCardPileView* view) const {
+int TMontanaForm::GridIndex(const TCardPileView* view) const {
     for (int i = 0; i < kCards; ++i)
         if (Grid[std::size_t(i)] == view) return i;
     return -1;
@@ -144,21 +144,25 @@ template <class Match> TCardPileView* TMontanaForm::FindCard(Match match) const 
     return nullptr;
 }
 
-bool TMontanaForm::AutomaticMove(TCardPileView* view) {
-    CardMoved = false;
+TCardPileView* TMontanaForm::AutomaticTarget(const TCardPileView* view) const {
     const TCard* card = CardOf(view);
-    if (card == nullptr) return false;
-    TCardPileView* target = nullptr;
+    if (card == nullptr) return nullptr;
     if (card->Value == FS_TWO) {
         // The first gap of column 1, top to bottom.
-        for (int r = 0; r < Rows && target == nullptr; ++r)
-            if (CardOf(At(r, 0)) == nullptr) target = At(r, 0);
-    } else {
-        // The first gap it fits, column by column from column 2.
-        for (int c = 1; c < Columns && target == nullptr; ++c)
-            for (int r = 0; r < Rows && target == nullptr; ++r)
-                if (CardOf(At(r, c)) == nullptr && Fits(card, Columns * r + c)) target = At(r, c);
+        for (int r = 0; r < Rows; ++r)
+            if (CardOf(At(r, 0)) == nullptr) return At(r, 0);
+        return nullptr;
     }
+    // The first gap it fits, column by column from column 2.
+    for (int c = 1; c < Columns; ++c)
+        for (int r = 0; r < Rows; ++r)
+            if (CardOf(At(r, c)) == nullptr && Fits(card, Columns * r + c)) return At(r, c);
+    return nullptr;
+}
+
+bool TMontanaForm::AutomaticMove(TCardPileView* view) {
+    CardMoved = false;
+    TCardPileView* target = AutomaticTarget(view);
     if (target == nullptr) return false;
     MoveTopCard(view, target);
     ++MoveCount;
@@ -167,21 +171,27 @@ bool TMontanaForm::AutomaticMove(TCardPileView* view) {
     return true;
 }
 
-bool TMontanaForm::FillGap(TCardPileView* gap) {
-    const int index = IndexOf(gap);
-    TCardPileView* from = nullptr;
+TCardPileView* TMontanaForm::GapFiller(const TCardPileView* gap) const {
+    const int index = GridIndex(gap);
+    if (index < 0 || CardOf(gap) != nullptr) return nullptr;
     if (index % Columns == 0) {
         // The 2 that the 3 on the right asks for, else the first 2 not yet in column 1.
         const TCard* right = CardOf(Grid[std::size_t(index + 1)]);
         if (right != nullptr && right->Value == FS_THREE)
-            from = FindCard([&](const TCard* c, int) { return c->Value == FS_TWO && c->Suit == right->Suit; });
-        else
-            from = FindCard([](const TCard* c, int i) { return c->Value == FS_TWO && i % Columns != 0; });
-    } else if (const TCard* left = CardOf(Grid[std::size_t(index - 1)])) {
-        if (left->Value == FS_KING) return false;
-        from = FindCard([&](const TCard* c, int) { return Rules::FitsAfter(c, left); });
+            return FindCard([&](const TCard* c, int) { return c->Value == FS_TWO && c->Suit == right->Suit; });
+        return FindCard([](const TCard* c, int i) { return c->Value == FS_TWO && i % Columns != 0; });
     }
-    if (from != nullptr) {
+    const TCard* left = CardOf(Grid[std::size_t(index - 1)]);
+    if (left == nullptr || left->Value == FS_KING) return nullptr;
+    return FindCard([&](const TCard* c, int) { return Rules::FitsAfter(c, left); });
+}
+
+bool TMontanaForm::FillGap(TCardPileView* gap) {
+    const int index = GridIndex(gap);
+    if (index % Columns != 0)
+        if (const TCard* left = CardOf(Grid[std::size_t(index - 1)]); left != nullptr && left->Value == FS_KING)
+            return false;
+    if (TCardPileView* from = GapFiller(gap)) {
         MoveTopCard(from, gap);
         ++MoveCount;
     }
@@ -191,6 +201,8 @@ bool TMontanaForm::FillGap(TCardPileView* gap) {
 void TMontanaForm::CardPileView1MouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
     if (button != Qt::LeftButton && button != Qt::MiddleButton) return;
     auto* view = static_cast<TCardPileView*>(sender);
+    // Either button and any modifier: the action is the press.
+    ActionStarts(TMove::PressOn(IndexOf(view), view->Pile->CardIndex(view->SelectedCard)));
     const int before = MoveCount;
     if (CardOf(view) != nullptr) {
         if (AutomaticMove(view)) CardMoved = false;
@@ -207,6 +219,49 @@ void TMontanaForm::CardPileView1DblClick(QObject* sender) {
     if (!Dragging()) AutomaticMove(static_cast<TCardPileView*>(sender));
 }
 
+// --- Moves as data ---
+
+TMoves TMontanaForm::LegalMoves() const {
+    TMoves moves;
+    for (const TCardPileView* view : Grid)
+        if (const TCardPileView* gap = AutomaticTarget(view))
+            moves.push_back(TMove::PressOn(IndexOf(view), 0, IndexOf(gap)));
+    for (const TCardPileView* gap : Grid)
+        if (const TCardPileView* from = GapFiller(gap))
+            moves.push_back(TMove::PressOn(IndexOf(gap), -1, IndexOf(from)));
+    return moves;
+}
+
+int TMontanaForm::HintScore(const TMove& move) const {
+    const TCardPileView* source = View(move.Source);
+    const TCardPileView* target = View(move.Target);
+    if (source == nullptr || target == nullptr) return TGameForm::HintScore(move);
+    // The card's place and the gap it goes to, whichever of them was pressed.
+    const bool gapPressed = move.Index < 0;
+    const int from = GridIndex(gapPressed ? target : source), to = GridIndex(gapPressed ? source : target);
+    const int fromRow = from / Columns, fromColumn = from % Columns;
+    int score = 100;
+    if (to % Columns == KeptLength(to / Columns)) score += 500;
+    // The card joins the one to the right of the gap.
+    if (to % Columns + 1 < Columns)
+        if (const TCard* right = CardOf(Grid[std::size_t(to + 1)]); right != nullptr &&
+            Rules::FitsAfter(right, CardOf(Grid[std::size_t(from)])))
+            score += 100;
+    if (fromColumn < KeptLength(fromRow)) score -= 300;
+    if (fromColumn > 0)
+        if (const TCard* left = CardOf(Grid[std::size_t(from - 1)]); left != nullptr && left->Value == FS_KING)
+            score -= 50;
+    // The same card into the same gap is listed once more from the gap: offer it once.
+    if (gapPressed && AutomaticTarget(Grid[std::size_t(from)]) == source) score -= 1000;
+    return score;
+}
+
+QString TMontanaForm::HintWithoutMoves() const {
+    if (Shuffle1 != nullptr && Shuffle1->isEnabled())
+        return QStringLiteral("No more moves. Shuffle Remaining deals the cards out of sequence again.");
+    return {};
+}
+
 // --- Dragging: onto a gap that the card fits ---
 
 void TMontanaForm::CardPileView1StartDrag(QObject* sender) { static_cast<TCardPileView*>(sender)->repaint(); }
@@ -214,7 +269,7 @@ void TMontanaForm::CardPileView1StartDrag(QObject* sender) { static_cast<TCardPi
 void TMontanaForm::CardPileView1DragOver(QObject* sender, TCardPileView* source, int, int, bool& accept) {
     OfferTarget(sender, source, accept, [this](TCardPileView* target, TCardPileView* from) {
         return target->Pile->Cards.empty() && !from->DragPile->Cards.empty() &&
-               Fits(from->DragPile->Cards.front(), IndexOf(target));
+               Fits(from->DragPile->Cards.front(), GridIndex(target));
     });
 }
 

@@ -36,6 +36,10 @@ public:
     void CardPileView1EndDrag(QObject* sender, QObject* target, int x, int y);
     void Shuffle1Click();
 
+    // Presses in grid order: each card that moves by itself, then each gap
+    // that pulls a card in (its move names that card as the target).
+    TMoves LegalMoves() const override;
+
 protected:
     TMontanaForm(QWidget* parent, const TGameInfo& info, const TLayout& layout);
 
@@ -43,10 +47,20 @@ protected:
     void DealCards(bool newDeal, bool quiet) override;
     int CountScore() const override;
 
+    // A row's sequence lengthened first; a card taken out of its sequence,
+    // or a gap left behind a King, last.
+    int HintScore(const TMove& move) const override;
+    QString HintWithoutMoves() const override;
+
 private:
     TCardPileView* At(int row, int column) const { return Grid[std::size_t(Columns * row + column)]; }
     static TCard* CardOf(const TCardPileView* view);
-    int IndexOf(const TCardPileView* view) const;
+    // 0 ... 51 for a grid position, -1 for any other view.
+    int GridIndex(const TCardPileView* view) const;
+    // The gap a press sends the card at `view` to, or null.
+    TCardPileView* AutomaticTarget(const TCardPileView* view) const;
+    // The position whose card a click on the gap `gap` pulls in, or null.
+    TCardPileView* GapFiller(const TCardPileView* gap) const;
     // Whether `card` fits the gap at grid index `gap`.
     bool Fits(const TCard* card, int gap) const;
     // The cards of `row` in sequence from column 1: a 2, then its suit upwards.

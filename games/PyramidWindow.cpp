@@ -278,11 +278,57 @@ void TPyramidForm::CardPileView1EndDrag(QObject* sender, QObject*, int, int) {
 
 // --- Where a card may go: every test starts by refusing ---
 
-bool TPyramidForm::MayPair(TCardPileView* target, TCardPileView* source) const {
+bool TPyramidForm::Pairs(const TCardPileView* target, const TCardPileView* source, const TCard* card) const {
     // A card never pairs with the card beneath it on its own pile.
-    if (target == source || !target->AllowDrag || source->DragPile->Cards.size() != 1) return false;
+    if (target == source || !target->AllowDrag) return false;
     const TCard* top = target->Pile->CardAt(TOP_OF_PILE);
-    return top != nullptr && Rules::PairsTo13(source->DragPile->Cards.front(), top);
+    return top != nullptr && Rules::PairsTo13(card, top);
+}
+
+bool TPyramidForm::MayPair(TCardPileView* target, TCardPileView* source) const {
+    return source->DragPile->Cards.size() == 1 && Pairs(target, source, source->DragPile->Cards.front());
+}
+
+bool TPyramidForm::FreeKing(const TCardPileView* view) {
+    const TCard* card = view->Pile->CardAt(TOP_OF_PILE);
+    return card != nullptr && view->AllowDrag && card->Value == FS_KING;
+}
+
+// --- Moves as data ---
+
+bool TPyramidForm::MayLift(const TCardPileView* view, int index) const {
+    return view->AllowDrag && index == static_cast<int>(view->Pile->Cards.size()) - 1 &&
+           (IsPyramid(view) || view == PlayPileView || view == WastePileView);
+}
+
+bool TPyramidForm::MayLand(const TCardPileView* target, const TCardPileView* source, int index) const {
+    const TCard* card = source->Pile->Cards[std::size_t(index)];
+    if (target == DiscardPileView) return card->Value == FS_KING;
+    return Pairs(target, source, card);
+}
+
+std::vector<TCardPileView*> TPyramidForm::DropOrder() const {
+    std::vector<TCardPileView*> order = Pyramid;
+    order.insert(order.end(), {PlayPileView, WastePileView, DiscardPileView});
+    return order;
+}
+
+TCardPileView* TPyramidForm::DoubleClickTarget(const TCardPileView* view) const {
+    const bool kingClick = IsPyramid(view) || view == PlayPileView || view == WastePileView;
+    return kingClick && FreeKing(view) ? DiscardPileView : nullptr;
+}
+
+bool TPyramidForm::StockTurnChanges() const {
+    // An empty stock on the third pass only sends the play card to the waste.
+    return !DeckPileView->Pile->Cards.empty() || PassNumber < 3 || !PlayPileView->Pile->Cards.empty();
+}
+
+int TPyramidForm::HintScore(const TMove& move) const {
+    if (move.Type == TMove::StockTurn) return 0;
+    int score = 1000;
+    for (int view : {move.Source, move.Type == TMove::Drop ? move.Target : -1})
+        if (IsPyramid(View(view))) score += 100 + 10 * RowOf(PositionOf(View(view)));
+    return score;
 }
 
 void TPyramidForm::CardPileView1DragOver(QObject* sender, TCardPileView* source, int, int, bool& accept) {
@@ -379,8 +425,8 @@ void TPyramidForm::CardPileView1DblClick(QObject* sender) {
 }
 
 void TPyramidForm::DoubleClickMove(TCardPileView* view) {
-    TCard* king = view->Pile->CardAt(TOP_OF_PILE);
-    if (king != nullptr && view->AllowDrag && king->Value == FS_KING) {
+    if (FreeKing(view)) {
+        TCard* king = view->Pile->CardAt(TOP_OF_PILE);
         UndoList->BeginAction();
         view->Pile->RemoveCard(king);
         DiscardPileView->Pile->AddCard(king);

@@ -188,6 +188,8 @@ void TQueenItalyForm::TableauPileView1MouseDown(QObject* sender, Qt::MouseButton
     auto* view = static_cast<TCardPileView*>(sender);
     if (!BaseChosen) {
         if (button != Qt::LeftButton || view->SelectedCard == nullptr) return;
+        // Shift and Ctrl change nothing here: the action is the press.
+        ActionStarts(TMove::PressOn(IndexOf(view), view->Pile->CardIndex(view->SelectedCard)));
         ChooseBase(view);
         // The second press of a double-click would act on the card just dealt here.
         ConsumePress(sender);
@@ -206,11 +208,15 @@ void TQueenItalyForm::DiscardPileViewMouseDown(QObject* sender, Qt::MouseButton 
 
 // --- Dropping: columns down in alternate colours, foundations up from the base ---
 
-bool TQueenItalyForm::CanDropOnColumn(TCardPileView* target, TCardPileView* source) const {
+bool TQueenItalyForm::ColumnTakes(const TCardPileView* target, const TCardPileView* source, const TCard* card) const {
     // Terrace cards go only home.
-    if (target == source || source == TerracePileView || source->DragPile->Cards.size() != 1) return false;
+    if (target == source || source == TerracePileView) return false;
     const TCard* top = target->Pile->CardAt(TOP_OF_PILE);
-    return top == nullptr || Rules::DownAlternateWrapping(source->DragPile->Cards.front(), top);
+    return top == nullptr || Rules::DownAlternateWrapping(card, top);
+}
+
+bool TQueenItalyForm::CanDropOnColumn(TCardPileView* target, TCardPileView* source) const {
+    return source->DragPile->Cards.size() == 1 && ColumnTakes(target, source, source->DragPile->Cards.front());
 }
 
 bool TQueenItalyForm::CanDropOnFoundation(TCardPileView* target, TCardPileView* source) const {
@@ -246,6 +252,41 @@ void TQueenItalyForm::TableauPileView1EndDrag(QObject* sender, QObject*, int, in
     ++MoveCount;
     UndoList->RecordPileMove(source, source->DropTarget, source->DragPile);
     MoveDone();
+}
+
+// --- Moves as data ---
+
+TMoves TQueenItalyForm::LegalMoves() const {
+    if (BaseChosen) return TGameForm::LegalMoves();
+    TMoves moves;
+    for (const TCardPileView* column : Tableau)
+        for (int i = 0; i < static_cast<int>(column->Pile->Cards.size()); ++i)
+            moves.push_back(TMove::PressOn(IndexOf(column), i, IndexOf(Foundation.front())));
+    return moves;
+}
+
+bool TQueenItalyForm::MayLift(const TCardPileView* view, int index) const {
+    const bool source = view == TerracePileView || view == DiscardPileView || RoleOf(view) == S::Tableau;
+    return BaseChosen && source && index == static_cast<int>(view->Pile->Cards.size()) - 1;
+}
+
+bool TQueenItalyForm::MayLand(const TCardPileView* target, const TCardPileView* source, int index) const {
+    const TCard* card = source->Pile->Cards[std::size_t(index)];
+    if (RoleOf(target) == S::Foundation) return Rules::UpSameSuitFromBase(card, *target->Pile, BaseRank);
+    return RoleOf(target) == S::Tableau && ColumnTakes(target, source, card);
+}
+
+TCardPileView* TQueenItalyForm::DoubleClickTarget(const TCardPileView* view) const {
+    const bool source = view == TerracePileView || view == DiscardPileView || RoleOf(view) == S::Tableau;
+    const TCard* card = view->Pile->CardAt(TOP_OF_PILE);
+    return source && card != nullptr ? FoundationFor(card) : nullptr;
+}
+
+bool TQueenItalyForm::StockTurnChanges() const {
+    if (!BaseChosen) return false;
+    const bool wasteEmpty = DiscardPileView->Pile->Cards.empty();
+    // An empty stock is turned over; after a turn-over a card comes only onto an empty waste.
+    return DeckPileView->Pile->Cards.empty() ? !wasteEmpty : !(StockTurned() && !wasteEmpty);
 }
 
 // --- Sending cards home ---

@@ -43,6 +43,10 @@ public:
     void Autoplay1Click();
     void Undo1Click() override;
 
+    // Before the base is chosen, a press on each column card; then drops,
+    // cards sent home and the stock turn through the frame's rules.
+    TMoves LegalMoves() const override;
+
 protected:
     TQueenItalyForm(QWidget* parent, const TGameInfo& info, const TLayout& layout);
 
@@ -60,6 +64,13 @@ protected:
     void TurnStockCard();
     bool CanDropOnColumn(TCardPileView* target, TCardPileView* source) const;
     bool CanDropOnFoundation(TCardPileView* target, TCardPileView* source) const;
+    // Whether `card`, from `source`, may go onto the column `target`.
+    bool ColumnTakes(const TCardPileView* target, const TCardPileView* source, const TCard* card) const;
+
+    bool MayLift(const TCardPileView* view, int index) const override;
+    bool MayLand(const TCardPileView* target, const TCardPileView* source, int index) const override;
+    TCardPileView* DoubleClickTarget(const TCardPileView* view) const override;
+    bool StockTurnChanges() const override;
     void UpdateStockHint();
     void MoveDone();
     void AutoplayPass();

@@ -257,4 +257,11 @@ inline QString Names(const TCardPileView* view) {
     return out.join(QLatin1Char(' '));
 }
 
+// The moves as the window names them, joined by "; ".
+inline QString MovesText(const TGameForm& form, const TMoves& moves) {
+    QStringList out;
+    for (const TMove& move : moves) out << form.MoveText(move);
+    return out.join(QStringLiteral("; "));
+}
+
 } // namespace GameTest

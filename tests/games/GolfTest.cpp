@@ -234,3 +234,19 @@ TEST_F(GolfTest, MenuAndWindowOfBothSizes) {
     EXPECT_EQ(small.DeckPileView->geometry(), QRect(8, 224, 97, 105));
     small.GameWon = true;
 }
+
+TEST_F(GolfTest, ListsPlayableColumnTopsThenTheStockAndRedoesAShiftPress) {
+    Arrange(*form, {{"DiscardPileView", "7H"}, {"TableauPileView1", "6C"}, {"TableauPileView2", "9D 8S"},
+                    {"TableauPileView3", "QC 4D"}}, "DeckPileView");
+    EXPECT_EQ(MovesText(*form, form->LegalMoves()),
+              "TableauPileView1 #0: press -> DiscardPileView; TableauPileView2 #1: press -> DiscardPileView; "
+              "DeckPileView: stock");
+    // The 8 leaves the 9 beneath it to follow.
+    EXPECT_EQ(form->MoveText(form->HintMoves().front()), "TableauPileView2 #1: press -> DiscardPileView");
+    // Shift changes nothing on a column: the press is listed, logged and redone as a press.
+    drive->Click(OnCard(Column(2)), Qt::ShiftModifier);
+    EXPECT_EQ(Names(V("DiscardPileView")), "7H 8S");
+    Undo();
+    form->Redo1->trigger();
+    EXPECT_EQ(Names(V("DiscardPileView")), "7H 8S");
+}

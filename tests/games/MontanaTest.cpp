@@ -310,3 +310,29 @@ TEST_F(MontanaTest, MenuAndWindowOfBothSizes) {
     EXPECT_EQ(small.Grid[51]->geometry(), QRect(735, 320, 61, 95));
     small.GameWon = true;
 }
+
+TEST_F(MontanaTest, ListsCardPressesThenGapPressesAndHintsTheJoiningTwo) {
+    // Gaps at 3 (after 3C), 14 (column 1, a 3S to its right), 20 (after a
+    // King: dead) and 52 (after QH).
+    std::map<int, QString> named{{1, "2C"},  {2, "3C"},  {3, "--"},  {4, "9H"},  {9, "5H"},  {10, "4C"},
+                                 {14, "--"}, {15, "3S"}, {19, "KD"}, {20, "--"}, {24, "5D"}, {25, "2S"},
+                                 {29, "6D"}, {30, "2D"}, {40, "6H"}, {41, "2H"}, {44, "6S"}, {45, "KH"},
+                                 {51, "QH"}, {52, "--"}};
+    Lay(named);
+    EXPECT_EQ(MovesText(*form, form->LegalMoves()),
+              "CardPileView1 #0: press -> CardPileView14; CardPileView10 #0: press -> CardPileView3; "
+              "CardPileView25 #0: press -> CardPileView14; CardPileView30 #0: press -> CardPileView14; "
+              "CardPileView41 #0: press -> CardPileView14; CardPileView45 #0: press -> CardPileView52; "
+              "CardPileView3: press -> CardPileView10; CardPileView14: press -> CardPileView25; "
+              "CardPileView52: press -> CardPileView45");
+    EXPECT_EQ(form->MoveText(form->HintMoves().front()), "CardPileView25 #0: press -> CardPileView14");
+    // Only dead gaps: Shuffle Remaining is what is left while it may be used.
+    Lay({{1, "KC"}, {2, "--"}, {3, "KD"}, {4, "--"}, {5, "KH"}, {6, "--"}, {7, "KS"}, {8, "--"}});
+    EXPECT_TRUE(form->LegalMoves().empty());
+    dialogs.Log.clear();
+    form->Hint1->trigger();
+    form->Shuffle1->setEnabled(false);
+    form->Hint1->trigger();
+    EXPECT_EQ(dialogs.Log.join('|'), "Information: No more moves. Shuffle Remaining deals the cards out of sequence "
+                                     "again.|Information: No more moves.");
+}

@@ -486,4 +486,22 @@ TEST_P(PyramidTest, TheMoveCountNeverFallsBelowZero) {
     for (int n = 1; n <= 28; ++n) EXPECT_TRUE(Pos(n)->isVisible()) << n;
 }
 
+TEST_P(PyramidTest, ListsPairsOntoTheOtherCardKingsAndTheStockWhileItCanTurn) {
+    LayRow7({"6C", "7D", "KS", "5H", "8H", "QD", "3S"}, {{"PlayPileView", "AD"}, {"WastePileView", "9C 2C"}});
+    EXPECT_EQ(MovesText(*form, form->LegalMoves()),
+              "CardPileView22 #0 -> CardPileView23; CardPileView23 #0 -> CardPileView22; "
+              "CardPileView24 #0 -> DiscardPileView; CardPileView24 #0: home -> DiscardPileView; "
+              "CardPileView25 #0 -> CardPileView26; CardPileView26 #0 -> CardPileView25; "
+              "CardPileView27 #0 -> PlayPileView; PlayPileView #0 -> CardPileView27; DeckPileView: stock");
+    // Two pyramid cards before a King, a King before a card of the stock.
+    EXPECT_EQ(form->MoveText(form->HintMoves().front()), "CardPileView22 #0 -> CardPileView23");
+    // An empty stock on the third pass turns only while a play card is left.
+    Lay({{"CardPileView22", "6C"}, {"PlayPileView", "AD"}}, "DiscardPileView");
+    form->PassNumber = 3;
+    EXPECT_EQ(MovesText(*form, form->LegalMoves()), "DeckPileView: stock");
+    form->Perform(form->LegalMoves().front());
+    EXPECT_EQ(Names(V("WastePileView")), "AD");
+    EXPECT_EQ(MovesText(*form, form->LegalMoves()), "");
+}
+
 INSTANTIATE_TEST_SUITE_P(BothSizes, PyramidTest, ::testing::Bool(), SizeName);

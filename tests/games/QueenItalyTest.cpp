@@ -382,3 +382,21 @@ TEST(QueenItalySmallTest, SmallCardsKeepOptionsAndPlacesOfTheirOwn) {
     form->close();
     TCard::SetCardSize(FS_LARGE);
 }
+
+TEST_F(QueenItalyTest, ListsTheBaseChoiceFirstThenDropsHomeAndTheStock) {
+    EXPECT_EQ(MovesText(*form, form->LegalMoves()),
+              "TableauPileView1 #0: press -> FoundPile1; TableauPileView2 #0: press -> FoundPile1; "
+              "TableauPileView3 #0: press -> FoundPile1; TableauPileView4 #0: press -> FoundPile1");
+    Lay(FS_FIVE, {{"TerracePileView", "9C 7S"}, {"FoundPile1", "5S 6S"}, {"TableauPileView1", "AS"},
+                  {"TableauPileView2", "KD"}, {"DiscardPileView", "QH"}});
+    form->StockTurns = 1;
+    QStringList moves = MovesText(*form, form->LegalMoves()).split(QStringLiteral("; "));
+    EXPECT_TRUE(moves.contains("TerracePileView #1 -> FoundPile1"));
+    EXPECT_TRUE(moves.contains("TerracePileView #1: home -> FoundPile1"));
+    EXPECT_TRUE(moves.contains("TableauPileView2 #0 -> TableauPileView1")); // a King on an Ace
+    // After a turn-over a card comes only onto an empty waste.
+    EXPECT_FALSE(moves.contains("DeckPileView: stock"));
+    Waste()->Pile->Empty(false);
+    moves = MovesText(*form, form->LegalMoves()).split(QStringLiteral("; "));
+    EXPECT_TRUE(moves.contains("DeckPileView: stock"));
+}
