@@ -125,7 +125,10 @@ public:
 
     // The event wiring (PileEvents.h) tells the log about the player's
     // gestures around the game's handlers.
-    TMove PressMove(const TCardPileView* view, Qt::MouseButton button, Qt::KeyboardModifiers shift) const;
+    // How the game reads a press: by default the middle button turns the
+    // stock and Shift or Ctrl sends the card home; games that play every
+    // press as it is say so.
+    virtual TMove PressMove(const TCardPileView* view, Qt::MouseButton button, Qt::KeyboardModifiers shift) const;
     void ActionStarts(const TMove& move, int moved = 0);
     void ActionTarget(const TCardPileView* target);
     void ActionEnds();

@@ -164,8 +164,6 @@ void TGolfForm::TableauPileView1MouseDown(QObject* sender, Qt::MouseButton butto
         return;
     }
     if (button != Qt::LeftButton || column->SelectedCard == nullptr) return;
-    // Shift and Ctrl change nothing here: the action is the press.
-    ActionStarts(TMove::PressOn(IndexOf(column), column->Pile->CardIndex(column->SelectedCard)));
     // The option is fixed from the first press on a column card on.
     KingStopsSequence1->setEnabled(false);
     if (column->SelectedCard != column->Pile->CardAt(TOP_OF_PILE) || DiscardPileView->Pile->Cards.empty()) return;

@@ -33,6 +33,10 @@ public:
     TMoves LegalMoves() const override;
 
 protected:
+    // Shift and Ctrl change nothing: a left press on a column plays as it is.
+    TMove PressMove(const TCardPileView* view, Qt::MouseButton button, Qt::KeyboardModifiers) const override {
+        return TGameForm::PressMove(view, button, {});
+    }
     TGolfForm(QWidget* parent, const TGameInfo& info, const TLayout& layout);
 
     bool AddOptionItems(QMenu* menu) override;

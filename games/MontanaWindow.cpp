@@ -201,8 +201,6 @@ bool TMontanaForm::FillGap(TCardPileView* gap) {
 void TMontanaForm::CardPileView1MouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
     if (button != Qt::LeftButton && button != Qt::MiddleButton) return;
     auto* view = static_cast<TCardPileView*>(sender);
-    // Either button and any modifier: the action is the press.
-    ActionStarts(TMove::PressOn(IndexOf(view), view->Pile->CardIndex(view->SelectedCard)));
     const int before = MoveCount;
     if (CardOf(view) != nullptr) {
         if (AutomaticMove(view)) CardMoved = false;

@@ -41,6 +41,10 @@ public:
     TMoves LegalMoves() const override;
 
 protected:
+    // Either button and any modifier: the action is the press.
+    TMove PressMove(const TCardPileView* view, Qt::MouseButton, Qt::KeyboardModifiers) const override {
+        return TGameForm::PressMove(view, Qt::LeftButton, {});
+    }
     TMontanaForm(QWidget* parent, const TGameInfo& info, const TLayout& layout);
 
     bool AddOptionItems(QMenu* menu) override;

@@ -188,8 +188,6 @@ void TQueenItalyForm::TableauPileView1MouseDown(QObject* sender, Qt::MouseButton
     auto* view = static_cast<TCardPileView*>(sender);
     if (!BaseChosen) {
         if (button != Qt::LeftButton || view->SelectedCard == nullptr) return;
-        // Shift and Ctrl change nothing here: the action is the press.
-        ActionStarts(TMove::PressOn(IndexOf(view), view->Pile->CardIndex(view->SelectedCard)));
         ChooseBase(view);
         // The second press of a double-click would act on the card just dealt here.
         ConsumePress(sender);

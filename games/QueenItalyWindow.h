@@ -48,6 +48,10 @@ public:
     TMoves LegalMoves() const override;
 
 protected:
+    // Until the base is chosen a press chooses it, whatever keys are held.
+    TMove PressMove(const TCardPileView* view, Qt::MouseButton button, Qt::KeyboardModifiers shift) const override {
+        return TGameForm::PressMove(view, button, BaseChosen ? shift : Qt::KeyboardModifiers());
+    }
     TQueenItalyForm(QWidget* parent, const TGameInfo& info, const TLayout& layout);
 
     bool AddOptionItems(QMenu* menu) override;
