@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <algorithm>
 #include <memory>
 
 using namespace GameTest;
@@ -314,6 +315,34 @@ TEST_F(SpiderTest, TheEighthSuitHomeWins) {
     EXPECT_EQ(dialogs.Count("Win"), 1);
     form->NewGame1Click(form->NewGame1); // no prompt after a win
     EXPECT_EQ(dialogs.Count("Confirm"), 0);
+}
+
+TEST_F(SpiderTest, LegalMovesLiftRunsByTheOptionAndTheHintBuildsInSuit) {
+    Lay({{1, "JD 9H 8S 7S"}, {2, "AC"}, {3, "8D"}, {4, "10C"}, {5, "10H"}, {6, "AS"}, {7, "AD"}, {8, "AH"}, {9, "AC"},
+         {10, "AS"}});
+    auto drop = [this](int s, int i, TCardPileView* t) { return TMove::DropOn(form->IndexOf(Col(s)), i, form->IndexOf(t)); };
+    auto listed = [this](const TMove& m) { return std::ranges::count(form->LegalMoves(), m) == 1; };
+    EXPECT_TRUE(listed(drop(1, 1, Col(4))));
+    EXPECT_FALSE(listed(drop(1, 0, Col(4))));
+    // A run moved off its own suit is the last thing to try; a build in suit the first.
+    EXPECT_EQ(form->HintMoves().front(), drop(1, 1, Col(5)));
+    EXPECT_EQ(form->HintMoves().back(), drop(1, 3, Col(3)));
+    form->SameSuitBuilds1->trigger();
+    EXPECT_FALSE(listed(drop(1, 1, Col(5))));
+    EXPECT_TRUE(listed(drop(1, 3, Col(3)))); // the Seven alone still lifts
+}
+
+TEST_F(SpiderTest, AWholeSuitIsListedForEveryEmptyFoundationAndTheStockNotWhileAColumnIsEmpty) {
+    Lay({{1, "5D* " + Run("S")}, {2, ""}});
+    auto home = [this](int f) { return TMove::DropOn(form->IndexOf(Col(1)), 1, form->IndexOf(Found(f))); };
+    const TMoves moves = form->LegalMoves();
+    EXPECT_EQ(std::ranges::count(moves, home(8)), 1);
+    EXPECT_EQ(std::ranges::count(moves, TMove::Stock(form->IndexOf(Stock()))), 0);
+    EXPECT_EQ(form->HintMoves().front(), home(1));
+    ASSERT_TRUE(form->Perform(home(1)));
+    EXPECT_EQ(Names(Found(1)), Run("S"));
+    EXPECT_EQ(Names(Col(1)), "5D");
+    EXPECT_EQ(form->MoveCount, 2);
 }
 
 TEST_F(SpiderTest, MenuAndPlacement) {
