@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QRandomGenerator>
-#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -274,9 +273,8 @@ TEST_P(IndianPatienceTest, LongPlayWithRefillsUndoesBackToTheStart) {
 TEST_P(IndianPatienceTest, LegalMovesKeepTheBaseCardRules) {
     Lay(WithFillers({{"TableauPile1", "KS* 7H"}, {"TableauPile2", "8C"}, {"TableauPile3", "10D* 9H"},
                      {"TableauPile4", "QD* 8S"}, {"DiscardPileView", "6C"}}, 5));
-    const TMoves moves = form->LegalMoves();
-    auto drop = [&](TCardPileView* s, int i, TCardPileView* t) {
-        return std::count(moves.begin(), moves.end(), TMove::DropOn(form->IndexOf(s), i, form->IndexOf(t))) == 1;
+    auto drop = [this](TCardPileView* s, int i, TCardPileView* t) {
+        return std::ranges::count(form->LegalMoves(), TMove::DropOn(form->IndexOf(s), i, form->IndexOf(t))) == 1;
     };
     EXPECT_TRUE(drop(Column(1), 1, Column(4)));  // another suit
     EXPECT_FALSE(drop(Column(1), 1, Column(2))); // never on a base card
