@@ -187,42 +187,62 @@ void TFortyThievesForm::OnFormClose() {
 void TFortyThievesForm::TableauPile1MouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
                                              int, int) {
     if (TCardPileView* view = LiftablePress(sender, button, shift))
-        view->CanDrag = view->SelectedCard == view->Pile->CardAt(TOP_OF_PILE) && view->SelectedCard->FaceUp;
+        view->CanDrag = MayLift(view, view->Pile->CardIndex(view->SelectedCard));
+}
+
+bool TFortyThievesForm::MayLift(const TCardPileView* view, int index) const {
+    const TCard* top = view->Pile->CardAt(TOP_OF_PILE);
+    const TPileSlot::Role role = RoleOf(view);
+    return (role == TPileSlot::Tableau || role == TPileSlot::Waste) && top != nullptr && top->FaceUp &&
+           index == static_cast<int>(view->Pile->Cards.size()) - 1;
 }
 
 // --- Dropping: down in suit on a column, any card on an empty one ---
 
-bool TFortyThievesForm::MayLandOnColumn(TCardPileView* target, TCardPileView* source) const {
-    if (target == source || source->DragPile->Cards.size() != 1) return false;
+bool TFortyThievesForm::ColumnTakes(const TCardPileView* target, const TCard* card) const {
     const TCard* top = target->Pile->CardAt(TOP_OF_PILE);
-    return top == nullptr || Rules::DownSameSuit(source->DragPile->Cards.front(), top);
+    return top == nullptr || Rules::DownSameSuit(card, top);
 }
 
-bool TFortyThievesForm::MayLandOnFoundation(TCardPileView* target, TCardPileView* source) const {
-    return source->DragPile->Cards.size() == 1 &&
-           Rules::UpSameSuitFromAce(source->DragPile->Cards.front(), target->Pile->CardAt(TOP_OF_PILE));
+bool TFortyThievesForm::Takes(const TCardPileView* target, const TCard* card) const {
+    switch (RoleOf(target)) {
+    case TPileSlot::Tableau:
+        return ColumnTakes(target, card);
+    case TPileSlot::Foundation:
+        return Rules::UpSameSuitFromAce(card, target->Pile->CardAt(TOP_OF_PILE));
+    default:
+        return false;
+    }
+}
+
+bool TFortyThievesForm::MayLand(const TCardPileView* target, const TCardPileView* source, int index) const {
+    const std::vector<TCard*>& cards = source->Pile->Cards;
+    return target != source && index + 1 == static_cast<int>(cards.size()) &&
+           Takes(target, cards[static_cast<std::size_t>(index)]);
+}
+
+bool TFortyThievesForm::MayLandDragged(const TCardPileView* target, const TCardPileView* source) const {
+    return target != source && source->DragPile->Cards.size() == 1 && Takes(target, source->DragPile->Cards.front());
 }
 
 void TFortyThievesForm::TableauPile1StartDrag(QObject* sender) {
     auto* source = static_cast<TCardPileView*>(sender);
-    auto onColumn = [this](TCardPileView* t, TCardPileView* s) { return MayLandOnColumn(t, s); };
-    auto onFoundation = [this](TCardPileView* t, TCardPileView* s) { return MayLandOnFoundation(t, s); };
+    auto lands = [this](TCardPileView* t, TCardPileView* s) { return MayLandDragged(t, s); };
     // A column with cards first, then an empty one, then a foundation.
     std::vector<TCardPileView*> occupied;
     for (TCardPileView* column : Tableau)
         if (!column->Pile->Cards.empty()) occupied.push_back(column);
-    if (!PresetTarget(source, occupied, onColumn) && !PresetTarget(source, Tableau, onColumn))
-        PresetTarget(source, Foundation, onFoundation);
+    if (!PresetTarget(source, occupied, lands) && !PresetTarget(source, Tableau, lands))
+        PresetTarget(source, Foundation, lands);
     source->repaint();
 }
 
 void TFortyThievesForm::TableauPile1DragOver(QObject* sender, TCardPileView* source, int, int, bool& accept) {
-    OfferTarget(sender, source, accept, [this](TCardPileView* t, TCardPileView* s) { return MayLandOnColumn(t, s); });
+    OfferTarget(sender, source, accept, [this](TCardPileView* t, TCardPileView* s) { return MayLandDragged(t, s); });
 }
 
 void TFortyThievesForm::FoundPile1DragOver(QObject* sender, TCardPileView* source, int, int, bool& accept) {
-    OfferTarget(sender, source, accept,
-                [this](TCardPileView* t, TCardPileView* s) { return MayLandOnFoundation(t, s); });
+    OfferTarget(sender, source, accept, [this](TCardPileView* t, TCardPileView* s) { return MayLandDragged(t, s); });
 }
 
 void TFortyThievesForm::TableauPile1EndDrag(QObject* sender, QObject*, int, int) {
@@ -246,13 +266,20 @@ void TFortyThievesForm::DoubleClickMove(TCardPileView* view) {
     TCard* card = view->Pile->CardAt(TOP_OF_PILE);
     if (card == nullptr) return;
     UndoList->BeginAction();
-    if (TCardPileView* home = card->FaceUp ? FoundationFor(card) : nullptr) {
+    if (TCardPileView* home = DoubleClickTarget(view)) {
         MoveTopCard(view, home);
         Play(&TSoundManager::PlayAutoplay);
         ++MoveCount;
     }
     AfterPlay();
     MoveDone();
+}
+
+TCardPileView* TFortyThievesForm::DoubleClickTarget(const TCardPileView* view) const {
+    const TPileSlot::Role role = RoleOf(view);
+    if (role != TPileSlot::Tableau && role != TPileSlot::Waste) return nullptr;
+    const TCard* card = view->Pile->CardAt(TOP_OF_PILE);
+    return card != nullptr && card->FaceUp ? FoundationFor(card) : nullptr;
 }
 
 void TFortyThievesForm::MoveDone() {

@@ -51,9 +51,7 @@ bool TIndianPatienceForm::IsBaseCard(const TCard* card) const {
     return card != nullptr && std::find(BaseCards.begin(), BaseCards.end(), card) != BaseCards.end();
 }
 
-bool TIndianPatienceForm::MayLandOnColumn(TCardPileView* target, TCardPileView* source) const {
-    if (target == source || source->DragPile->Cards.size() != 1) return false;
-    const TCard* card = source->DragPile->Cards.front();
+bool TIndianPatienceForm::ColumnTakes(const TCardPileView* target, const TCard* card) const {
     const TCard* top = target->Pile->CardAt(TOP_OF_PILE);
     if (top == nullptr) return true;
     if (IsBaseCard(top) || IsBaseCard(card)) return false;

@@ -28,7 +28,7 @@ protected:
 
     void AddExtraCommands(QMenu*) override {} // no peek
     void DealCards(bool newDeal, bool quiet) override;
-    bool MayLandOnColumn(TCardPileView* target, TCardPileView* source) const override;
+    bool ColumnTakes(const TCardPileView* target, const TCard* card) const override;
     void AfterPlay() override;
     void AfterStockTurn() override { RefreshBaseCards(); }
 

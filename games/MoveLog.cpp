@@ -8,6 +8,7 @@ void TMoveLog::Open(const TMove& move, int moved, const TState& now) {
     entry.Move = move;
     entry.Moved = moved;
     entry.RecordsBefore = now.Records;
+    entry.MovesBefore = now.Moves;
     entry.Before = now.Key;
     open_ = entry;
 }
@@ -21,7 +22,13 @@ void TMoveLog::Close(const TState& now) {
     if (!open_) return;
     TEntry entry = *open_;
     open_.reset();
-    if (now.Key == entry.Before && now.Records == entry.RecordsBefore) return;
+    if (now.Key == entry.Before && now.Records == entry.RecordsBefore) {
+        // An action that only counts (Spider's deal from an empty stock)
+        // belongs to the one before it, so that Redo gives back its count.
+        if (now.Moves != entry.MovesBefore && !done_.empty() && done_.back().After == now.Key)
+            done_.back().MovesAfter = now.Moves;
+        return;
+    }
     entry.RecordsAfter = now.Records;
     entry.MovesAfter = now.Moves;
     entry.After = now.Key;

@@ -22,6 +22,7 @@ public:
         int Moved = 0;          // cards that left the source (0 when not known)
         int RecordsBefore = 0;  // undo records before the action
         int RecordsAfter = 0;
+        int MovesBefore = 0;
         int MovesAfter = 0;     // MoveCount after it
         std::uint64_t Before = 0;
         std::uint64_t After = 0;

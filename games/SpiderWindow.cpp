@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <algorithm>
 
 namespace {
 using S = TPileSlot;
@@ -109,11 +110,9 @@ int TSpiderForm::CountScore() const {
 
 void TSpiderForm::DeckPileViewClick(QObject*) {
     if (Dragging()) return;
-    for (const TCardPileView* column : Tableau) {
-        if (column->Pile->Cards.empty()) {
-            Dialogs().Information(this, QStringLiteral("You must fill empty tableau spaces first."));
-            return;
-        }
+    if (AnyColumnEmpty()) {
+        Dialogs().Information(this, QStringLiteral("You must fill empty tableau spaces first."));
+        return;
     }
     // The cards of one deal are one action: Undo takes them back together.
     UndoList->BeginAction();
@@ -135,6 +134,13 @@ void TSpiderForm::DeckPileViewClick(QObject*) {
     UpdateStockHint();
 }
 
+bool TSpiderForm::AnyColumnEmpty() const {
+    return std::any_of(Tableau.begin(), Tableau.end(), [](const TCardPileView* c) { return c->Pile->Cards.empty(); });
+}
+
+// A deal from an empty stock only counts; the hint never offers it.
+bool TSpiderForm::StockTurnChanges() const { return !DeckPileView->Pile->Cards.empty() && !AnyColumnEmpty(); }
+
 void TSpiderForm::UpdateStockHint() {
     const std::size_t left = DeckPileView->Pile->Cards.size();
     DeckPileView->ShowHint = left > 0;
@@ -145,50 +151,67 @@ void TSpiderForm::UpdateStockHint() {
 
 void TSpiderForm::TableauPile1MouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
     // Shift and Ctrl mean nothing here: Spider sends no single card home.
-    if (TCardPileView* view = LiftablePress(sender, button, {})) {
-        const TCardPile& pile = *view->Pile;
-        const int from = pile.CardIndex(view->SelectedCard);
-        view->CanDrag = SameSuitMoves() ? Rules::IsRun(pile, from, Rules::DownSameSuit)
-                                        : Rules::IsRun(pile, from, Rules::DownAnySuit);
-    }
+    if (TCardPileView* view = LiftablePress(sender, button, {}))
+        view->CanDrag = MayLift(view, view->Pile->CardIndex(view->SelectedCard));
+}
+
+bool TSpiderForm::MayLift(const TCardPileView* view, int index) const {
+    if (RoleOf(view) != TPileSlot::Tableau) return false;
+    return SameSuitMoves() ? Rules::IsRun(*view->Pile, index, Rules::DownSameSuit)
+                           : Rules::IsRun(*view->Pile, index, Rules::DownAnySuit);
 }
 
 // --- Dropping: any run on a card one higher or on a gap; home only as a whole suit ---
 
-bool TSpiderForm::CanDropOnColumn(TCardPileView* target, TCardPileView* source) const {
-    if (target == source || source->DragPile->Cards.empty()) return false;
+bool TSpiderForm::Takes(const TCardPileView* target, const TCardPile& cards, int from) const {
+    const int count = static_cast<int>(cards.Cards.size()) - from;
+    if (from < 0 || count <= 0) return false;
+    const TCard* bottom = cards.Cards[static_cast<std::size_t>(from)];
     const TCard* top = target->Pile->CardAt(TOP_OF_PILE);
-    return top == nullptr || Rules::DownAnySuit(source->DragPile->Cards.front(), top);
+    switch (RoleOf(target)) {
+    case TPileSlot::Tableau:
+        return top == nullptr || Rules::DownAnySuit(bottom, top);
+    case TPileSlot::Foundation:
+        return top == nullptr && count == static_cast<int>(kFullRun) && Rules::IsRun(cards, from, Rules::DownSameSuit);
+    default:
+        return false;
+    }
 }
 
-bool TSpiderForm::CanDropOnFoundation(TCardPileView* target, TCardPileView* source) const {
-    const TCardPile& lifted = *source->DragPile;
-    return target->Pile->Cards.empty() && lifted.Cards.size() == kFullRun &&
-           Rules::IsRun(lifted, 0, Rules::DownSameSuit);
+bool TSpiderForm::MayLand(const TCardPileView* target, const TCardPileView* source, int index) const {
+    return target != source && Takes(target, *source->Pile, index);
+}
+
+bool TSpiderForm::MayLandDragged(const TCardPileView* target, const TCardPileView* source) const {
+    return target != source && Takes(target, *source->DragPile, 0);
+}
+
+std::vector<TCardPileView*> TSpiderForm::DropOrder() const {
+    std::vector<TCardPileView*> order = Foundation;
+    order.insert(order.end(), Tableau.begin(), Tableau.end());
+    return order;
 }
 
 void TSpiderForm::TableauPile1StartDrag(QObject* sender) {
     auto* source = static_cast<TCardPileView*>(sender);
-    auto onColumn = [this](TCardPileView* t, TCardPileView* s) { return CanDropOnColumn(t, s); };
-    auto onFoundation = [this](TCardPileView* t, TCardPileView* s) { return CanDropOnFoundation(t, s); };
+    auto lands = [this](TCardPileView* t, TCardPileView* s) { return MayLandDragged(t, s); };
     // Home first, then a column of the run's suit, then any column.
-    auto onSameSuit = [onColumn](TCardPileView* t, TCardPileView* s) {
+    auto onSameSuit = [lands](TCardPileView* t, TCardPileView* s) {
         const TCard* top = t->Pile->CardAt(TOP_OF_PILE);
         return top != nullptr && !s->DragPile->Cards.empty() && top->Suit == s->DragPile->Cards.front()->Suit &&
-               onColumn(t, s);
+               lands(t, s);
     };
-    if (!PresetTarget(source, Foundation, onFoundation) && !PresetTarget(source, Tableau, onSameSuit))
-        PresetTarget(source, Tableau, onColumn);
+    if (!PresetTarget(source, Foundation, lands) && !PresetTarget(source, Tableau, onSameSuit))
+        PresetTarget(source, Tableau, lands);
     source->repaint();
 }
 
 void TSpiderForm::TableauPile1DragOver(QObject* sender, TCardPileView* source, int, int, bool& accept) {
-    OfferTarget(sender, source, accept, [this](TCardPileView* t, TCardPileView* s) { return CanDropOnColumn(t, s); });
+    OfferTarget(sender, source, accept, [this](TCardPileView* t, TCardPileView* s) { return MayLandDragged(t, s); });
 }
 
 void TSpiderForm::FoundPile1DragOver(QObject* sender, TCardPileView* source, int, int, bool& accept) {
-    OfferTarget(sender, source, accept,
-                [this](TCardPileView* t, TCardPileView* s) { return CanDropOnFoundation(t, s); });
+    OfferTarget(sender, source, accept, [this](TCardPileView* t, TCardPileView* s) { return MayLandDragged(t, s); });
 }
 
 void TSpiderForm::TableauPile1EndDrag(QObject* sender, QObject*, int, int) {
@@ -201,6 +224,34 @@ void TSpiderForm::TableauPile1EndDrag(QObject* sender, QObject*, int, int) {
     ++MoveCount;
     CheckForWin();
     SameSuitBuilds1->setEnabled(false);
+}
+
+// --- Hint: whole suits home, then runs built in suit ---
+
+int TSpiderForm::HintScore(const TMove& move) const {
+    int score = TGameForm::HintScore(move);
+    const TCardPileView* source = View(move.Source);
+    const TCardPileView* target = View(move.Target);
+    if (move.Type != TMove::Drop || source == nullptr || target == nullptr || RoleOf(target) != TPileSlot::Tableau)
+        return score;
+    const std::vector<TCard*>& cards = source->Pile->Cards;
+    const TCard* bottom = cards[static_cast<std::size_t>(move.Index)];
+    const TCardPile& onto = *target->Pile;
+    const bool sameSuit = !onto.Cards.empty() && onto.Cards.back()->Suit == bottom->Suit;
+    if (sameSuit) {
+        // The longer the suit run it joins, the nearer that suit is to going home.
+        int run = static_cast<int>(onto.Cards.size()) - 1;
+        while (run > 0 && Rules::IsRun(onto, run - 1, Rules::DownSameSuit)) --run;
+        score += 200 + 10 * (static_cast<int>(onto.Cards.size()) - run);
+    }
+    if (move.Index > 0) {
+        // A run that lies on a card one higher gains nothing by moving, unless
+        // it leaves another suit for its own.
+        const TCard* under = cards[static_cast<std::size_t>(move.Index - 1)];
+        if (under->FaceUp && Rules::DownAnySuit(bottom, under) && (under->Suit == bottom->Suit || !sameSuit))
+            score -= 400;
+    }
+    return score;
 }
 
 void TSpiderForm::CheckForWin() {

@@ -373,4 +373,19 @@ TEST(FortyThievesPeek, CornersComeFromThePicturesOwnSize) {
     }
 }
 
+TEST_P(FortyThievesTest, LegalMovesAreTheTopCardsTheMouseMayPlay) {
+    Arrange(*form, WithFillers({{"TableauPile1", "5H 9S"}, {"TableauPile2", "10S"}, {"TableauPile3", "10H"},
+                                {"DiscardPileView", "7C 2D"}, {"FoundPile1", "AD"}}, 5), "DeckPileView");
+    auto has = [this](const TMove& m) { return std::ranges::count(form->LegalMoves(), m) == 1; };
+    auto drop = [&](TCardPileView* s, int i, TCardPileView* t) {
+        return has(TMove::DropOn(form->IndexOf(s), i, form->IndexOf(t)));
+    };
+    EXPECT_TRUE(drop(Column(1), 1, Column(2)));
+    EXPECT_FALSE(drop(Column(1), 1, Column(3))); // another suit
+    EXPECT_TRUE(drop(Column(1), 1, Column(4)));  // any card on an empty column
+    EXPECT_FALSE(drop(Column(1), 0, Column(4))); // only the top card
+    EXPECT_TRUE(drop(Waste(), 1, Found(1)));
+    EXPECT_TRUE(has(TMove::Home(form->IndexOf(Waste()), 1, form->IndexOf(Found(1)))));
+}
+
 INSTANTIATE_TEST_SUITE_P(BothSizes, FortyThievesTest, ::testing::Bool(), SizeName);

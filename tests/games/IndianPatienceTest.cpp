@@ -270,4 +270,16 @@ TEST_P(IndianPatienceTest, LongPlayWithRefillsUndoesBackToTheStart) {
     EXPECT_EQ(form->MoveCount, 0);
 }
 
+TEST_P(IndianPatienceTest, LegalMovesKeepTheBaseCardRules) {
+    Lay(WithFillers({{"TableauPile1", "KS* 7H"}, {"TableauPile2", "8C"}, {"TableauPile3", "10D* 9H"},
+                     {"TableauPile4", "QD* 8S"}, {"DiscardPileView", "6C"}}, 5));
+    auto drop = [this](TCardPileView* s, int i, TCardPileView* t) {
+        return std::ranges::count(form->LegalMoves(), TMove::DropOn(form->IndexOf(s), i, form->IndexOf(t))) == 1;
+    };
+    EXPECT_TRUE(drop(Column(1), 1, Column(4)));  // another suit
+    EXPECT_FALSE(drop(Column(1), 1, Column(2))); // never on a base card
+    EXPECT_FALSE(drop(Column(2), 0, Column(3))); // a base card never onto a column
+    EXPECT_TRUE(drop(Waste(), 0, Column(1)));
+}
+
 INSTANTIATE_TEST_SUITE_P(BothSizes, IndianPatienceTest, ::testing::Bool(), SizeName);

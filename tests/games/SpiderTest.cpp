@@ -316,6 +316,30 @@ TEST_F(SpiderTest, TheEighthSuitHomeWins) {
     EXPECT_EQ(dialogs.Count("Confirm"), 0);
 }
 
+TEST_F(SpiderTest, LegalMovesLiftRunsByTheOptionAndTheHintBuildsInSuit) {
+    Lay({{1, "JD 9H 8S 7S"}, {2, "AC"}, {3, "8D"}, {4, "10C"}, {5, "10H"}, {6, "AS"}, {7, "AD"}, {8, "AH"},
+         {9, "AC"}, {10, "AS"}});
+    auto at = [this](int c) { return form->IndexOf(Col(c)); };
+    auto listed = [this](const TMove& m) { return std::ranges::count(form->LegalMoves(), m) == 1; };
+    EXPECT_TRUE(listed(TMove::DropOn(at(1), 1, at(4))));
+    EXPECT_EQ(form->HintMoves().front(), TMove::DropOn(at(1), 1, at(5)));
+    EXPECT_EQ(form->HintMoves().back(), TMove::DropOn(at(1), 3, at(3))); // off its own suit
+    form->SameSuitBuilds1->trigger();
+    EXPECT_FALSE(listed(TMove::DropOn(at(1), 1, at(5))));
+    EXPECT_TRUE(listed(TMove::DropOn(at(1), 3, at(3)))); // the Seven alone still lifts
+}
+
+TEST_F(SpiderTest, AWholeSuitIsListedForEveryEmptyFoundationAndTheStockNotWhileAColumnIsEmpty) {
+    Lay({{1, "5D* " + Run("S")}, {2, ""}});
+    auto home = [this](int f) { return TMove::DropOn(form->IndexOf(Col(1)), 1, form->IndexOf(Found(f))); };
+    const TMoves moves = form->LegalMoves();
+    EXPECT_EQ(std::ranges::count(moves, home(8)), 1);
+    EXPECT_EQ(std::ranges::count(moves, TMove::Stock(form->IndexOf(Stock()))), 0);
+    EXPECT_EQ(form->HintMoves().front(), home(1));
+    ASSERT_TRUE(form->Perform(home(1)));
+    EXPECT_EQ(Names(Col(1)), "5D");
+}
+
 TEST_F(SpiderTest, MenuAndPlacement) {
     QStringList items;
     for (QAction* a : form->PopupMenu1->actions()) items << (a->isSeparator() ? a->objectName() : a->text());
