@@ -1,6 +1,7 @@
 #include "GameForm.h"
 
 #include "CardDrag.h"
+#include "DealTracker.h"
 #include "Dialogs.h"
 #include "Preferences.h"
 #include "SoundManager.h"
@@ -148,6 +149,7 @@ void TGameForm::BuildMenu() {
     About1 = command(QStringLiteral("About1"), info_.RulesCaption, {});
     connect(Preferences1, &QAction::triggered, this, [this] { Preferences1Click(); });
     connect(About1, &QAction::triggered, this, [this] { About1Click(); });
+    AddStatisticsCommands();
 }
 
 void TGameForm::FormCreate() {
@@ -157,8 +159,9 @@ void TGameForm::FormCreate() {
     ReadOptions();
     UndoList = std::make_unique<TCardUndo>(this);
     UndoList->MenuItem = Undo1;
+    UndoList->OnRecord = [this] { Deals().PlayerActed(); };
     Undo1->setEnabled(false);
-    DealCards(true, true);
+    StartDeal(true, true);
     ApplySizeRule();
     FormPlacement1.RestoreFormPlacement(this);
     created_ = true;
@@ -193,6 +196,7 @@ int TGameForm::UpdateScore() {
 bool TGameForm::CheckWinScore() {
     if (!info_.IsWinningScore(FoundationCount)) return false;
     GameWon = true;
+    Deals().Won(MoveCount);
     Dialogs().ShowWin(this);
     return true;
 }
@@ -255,7 +259,7 @@ void TGameForm::NewGame1Click(QObject* sender) {
     }
     EmptyAllPiles();
     RepaintAll();
-    DealCards(newDeal, false);
+    StartDeal(newDeal, false);
 }
 
 void TGameForm::EmptyAllPiles() {
@@ -331,6 +335,7 @@ void TGameForm::closeEvent(QCloseEvent* event) {
 
 void TGameForm::FormClose() {
     FormPlacement1.SaveFormPlacement(this);
+    Deals().Leave();
     OnFormClose();
     EmptyAllPiles();
 }

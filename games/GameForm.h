@@ -21,6 +21,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class TDealTracker;
 class TSoundManager;
 
 class TGameForm : public QWidget {
@@ -82,6 +83,15 @@ public:
     void About1Click();
     // True when the window may close (asks the quit question when needed).
     bool FormCloseQuery();
+
+    // The deal's number and the player's figures (GameStatistics.cpp).
+    TDealTracker& Deals();
+    QAction* Statistics1 = nullptr;
+    QAction* SelectDeal1 = nullptr;
+    void Statistics1Click();
+    void SelectDeal1Click();
+    // Deals the layout of deal `number` as New Game does, after its prompt.
+    void PlayDeal(quint32 number);
 
     // Frame handlers that games bind to their views.
     // The middle button turns the stock, in games that have one.
@@ -226,12 +236,17 @@ private:
     void BuildMenu();
     void ApplySizeRule();
     void FormClose();
+    // DealCards, as a new deal for the player's figures.
+    void StartDeal(bool newDeal, bool quiet);
+    // Statistics and Select Deal, after a separator at the end of the menu.
+    void AddStatisticsCommands();
 
     const TGameInfo& info_;
     std::vector<TCardPileView*> views_;
     std::vector<TPileSlot> slots_; // of views_, index for index
     std::vector<std::pair<QString, QLabel*>> labels_;
     bool created_ = false;
+    TDealTracker* deals_ = nullptr;
 };
 
 // The selector's flag: whether the last close query let the game window go.
