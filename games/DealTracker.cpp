@@ -18,8 +18,6 @@ TDealTracker::TDealTracker(QWidget* window, QString game) : QObject(window), win
     window->installEventFilter(this);
 }
 
-TDealTracker::~TDealTracker() { End(false, 0); }
-
 void TDealTracker::Shuffle(TCardPile* pile) {
     const quint32 running = RandomSeed();
     number_ = chosen_.value_or(running);
@@ -30,7 +28,7 @@ void TDealTracker::Shuffle(TCardPile* pile) {
 }
 
 void TDealTracker::BeginDeal() {
-    End(false, 0);
+    End(false);
     state_ = Untouched;
     dealing_ = true;
 }
@@ -43,19 +41,19 @@ void TDealTracker::PlayerActed() {
     pausedSince_ = window_->isMinimized() ? started_ : -1;
 }
 
-void TDealTracker::Won(int moves) {
+void TDealTracker::Won() {
     PlayerActed(); // a win is never an untouched deal
-    End(true, moves);
+    End(true);
 }
 
-void TDealTracker::End(bool won, int moves) {
+void TDealTracker::End(bool won) {
     if (state_ != Playing_) return;
     state_ = Ended;
     TDealRecord deal;
     deal.Number = number_;
     deal.Ended = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch());
     deal.Won = won;
-    deal.Moves = moves;
+    deal.Moves = Moves ? Moves() : 0;
     deal.Seconds = (PlayedMs() + 500) / 1000;
     TStatisticsStore::Instance().Record(game_, deal);
 }

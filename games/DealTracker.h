@@ -18,8 +18,6 @@ class TDealTracker : public QObject {
 public:
     // `game` is the game's list name, under which its figures are kept.
     TDealTracker(QWidget* window, QString game);
-    // A deal still in play when the window goes counts as lost.
-    ~TDealTracker() override;
 
     const QString& Game() const { return game_; }
     // The number of the deal on the table.
@@ -39,13 +37,15 @@ public:
     void DealDone() { dealing_ = false; }
     // The player made a move: the first one starts the deal and its clock.
     void PlayerActed();
-    // The winning move, with the game's move count; counts once per deal.
-    void Won(int moves);
-    // The window closes: the deal on the table ends.
-    void Leave() { End(false, 0); }
+    // The winning move; counts once per deal.
+    void Won();
+    // The window closes or goes: the deal on the table ends.
+    void Leave() { End(false); }
     // Whether the player has touched the deal on the table.
     bool Playing() const { return state_ == Playing_; }
 
+    // The game's move count, recorded with each deal.
+    std::function<int()> Moves;
     // Milliseconds of a steady clock; tests replace it.
     static std::function<qint64()> Clock;
 
@@ -53,7 +53,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void End(bool won, int moves);
+    void End(bool won);
     qint64 PlayedMs() const;
 
     enum State { Untouched, Playing_, Ended } state_ = Untouched;

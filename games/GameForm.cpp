@@ -63,6 +63,7 @@ TGameForm::TGameForm(const TGameInfo& info, const TLayout& layout, QWidget* pare
 
 TGameForm::~TGameForm() {
     if (References().value(info_.ClassName) == this) References().remove(info_.ClassName);
+    if (deals_) deals_->Leave();
     EmptyAllPiles();
     if (UndoList) UndoList->Clear();
     ReleaseDeal();
@@ -196,7 +197,7 @@ int TGameForm::UpdateScore() {
 bool TGameForm::CheckWinScore() {
     if (!info_.IsWinningScore(FoundationCount)) return false;
     GameWon = true;
-    Deals().Won(MoveCount);
+    Deals().Won();
     Dialogs().ShowWin(this);
     return true;
 }

@@ -16,6 +16,7 @@ TDealTracker& TGameForm::Deals() {
         // Both card sizes keep their figures under the game's list name.
         const TSolitaireGame* game = GameOfClass(info_.ClassName);
         deals_ = new TDealTracker(this, game ? QLatin1String(game->Name) : info_.Name);
+        deals_->Moves = [this] { return MoveCount; };
     }
     return *deals_;
 }

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace {
 const QByteArray kHeader("Statistics");
@@ -179,9 +180,18 @@ void TStatisticsStore::Reset(const QString& game) {
 
 void TStatisticsStore::EnsureLoaded() {
     if (loaded_) return;
-    TFileLock lock(path_);
-    figures_ = Load();
-    loaded_ = true;
+    {
+        TFileLock lock(path_);
+        figures_ = Load();
+        loaded_ = true;
+    }
+    TellPlayer();
+}
+
+void TStatisticsStore::TellPlayer() {
+    // Told only once the lock is given back: the player may take his time.
+    const QStringList texts = std::exchange(untold_, {});
+    for (const QString& text : texts) Warn(text);
 }
 
 TStatisticsStore::Figures TStatisticsStore::Load() {
@@ -208,9 +218,9 @@ TStatisticsStore::Figures TStatisticsStore::Load() {
     const QString aside = path_ + QStringLiteral(".bad");
     QFile::remove(aside);
     QFile::rename(path_, aside);
-    Warn(QStringLiteral("The statistics file was damaged. It has been set aside as \"%1\", and the statistics "
+    untold_ << (QStringLiteral("The statistics file was damaged. It has been set aside as \"%1\", and the statistics "
                         "start again from zero.")
-             .arg(QDir::toNativeSeparators(aside)));
+                    .arg(QDir::toNativeSeparators(aside)));
     return {};
 }
 
@@ -221,13 +231,19 @@ void TStatisticsStore::Update(const std::function<void(Figures&)>& change) {
         return;
     }
     QDir().mkpath(QFileInfo(path_).absolutePath());
-    TFileLock lock(path_);
-    // Another copy of the program may have written since: build on the file.
-    Figures fresh = Load();
-    change(fresh);
-    figures_ = fresh;
-    if (PrivateProfile::SaveFile(path_, Serialize(fresh))) return;
-    memoryOnly_ = true;
-    Warn(QStringLiteral("The statistics cannot be saved in \"%1\". They are kept until Quillane closes.")
-             .arg(QDir::toNativeSeparators(QFileInfo(path_).absolutePath())));
+    bool saved = false;
+    {
+        TFileLock lock(path_);
+        // Another copy of the program may have written since: build on the file.
+        Figures fresh = Load();
+        change(fresh);
+        figures_ = fresh;
+        saved = PrivateProfile::SaveFile(path_, Serialize(fresh));
+    }
+    if (!saved) {
+        memoryOnly_ = true;
+        untold_ << QStringLiteral("The statistics cannot be saved in \"%1\". They are kept until Quillane closes.")
+                       .arg(QDir::toNativeSeparators(QFileInfo(path_).absolutePath()));
+    }
+    TellPlayer();
 }

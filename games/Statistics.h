@@ -7,6 +7,7 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 // One finished deal.
@@ -77,9 +78,12 @@ private:
     Figures Load();
     // Applies `change` to the freshest figures and writes them.
     void Update(const std::function<void(Figures&)>& change);
+    // Shows the warnings gathered meanwhile.
+    void TellPlayer();
 
     QString path_;
     Figures figures_;
     bool loaded_ = false;
     bool memoryOnly_ = false; // the file could not be written: keep the figures here
+    QStringList untold_;      // warnings not shown yet
 };

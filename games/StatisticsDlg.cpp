@@ -17,7 +17,8 @@
 #include <QVBoxLayout>
 
 namespace {
-QTableWidget* Table(QWidget* parent, const char* name, const QStringList& headers) {
+// A read-only table of whole rows; column `stretch` takes the spare width.
+QTableWidget* Table(QWidget* parent, const char* name, const QStringList& headers, int stretch) {
     auto* table = new QTableWidget(0, int(headers.size()), parent);
     table->setObjectName(QLatin1String(name));
     table->setHorizontalHeaderLabels(headers);
@@ -26,14 +27,16 @@ QTableWidget* Table(QWidget* parent, const char* name, const QStringList& header
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->setSectionResizeMode(stretch, QHeaderView::Stretch);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     return table;
 }
 
-void SetRow(QTableWidget* table, int row, const QStringList& cells) {
+// The first `textColumns` cells read from the left, the figures after them from the right.
+void SetRow(QTableWidget* table, int row, const QStringList& cells, int textColumns) {
     for (int c = 0; c < cells.size(); ++c) {
         auto* item = new QTableWidgetItem(cells[c]);
-        if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (c >= textColumns) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table->setItem(row, c, item);
     }
 }
@@ -65,11 +68,12 @@ TStatisticsDlg::TStatisticsDlg(QWidget* parent, const QString& game, quint32 dea
     layout->addWidget(mine);
 
     GamesTable = Table(this, "GamesTable", {"Game", "Played", "Won", "Win rate", "Streak", "Longest won",
-                                            "Longest lost", "Fewest moves", "Fastest win"});
+                                            "Longest lost", "Fewest moves", "Fastest win"},
+                       0);
     layout->addWidget(new QLabel(QStringLiteral("All games:"), this));
     layout->addWidget(GamesTable, 3);
 
-    DealsTable = Table(this, "DealsTable", {"Deal number", "Date", "Result", "Moves", "Time"});
+    DealsTable = Table(this, "DealsTable", {"Deal number", "Date", "Result", "Moves", "Time"}, 1);
     layout->addWidget(new QLabel(QStringLiteral("Last deals of %1 (double-click one to play it again):").arg(game), this));
     layout->addWidget(DealsTable, 2);
     connect(DealsTable, &QTableWidget::cellDoubleClicked, this, [this] { PlayAgain(); });
@@ -95,7 +99,7 @@ TStatisticsDlg::TStatisticsDlg(QWidget* parent, const QString& game, quint32 dea
             [this] { PlayAgainButton->setEnabled(!DealsTable->selectedItems().isEmpty()); });
 
     Refresh();
-    resize(720, 560);
+    resize(820, 700);
 }
 
 void TStatisticsDlg::Refresh() {
@@ -120,7 +124,8 @@ void TStatisticsDlg::Refresh() {
         SetRow(GamesTable, row,
                {name, QString::number(g.Played), QString::number(g.Won), QStringLiteral("%1%").arg(g.WinRate()),
                 StreakText(g), QString::number(g.LongestWinningStreak), QString::number(g.LongestLosingStreak),
-                Best(g.Won > 0, QString::number(g.FewestMoves)), Best(g.Won > 0, DurationText(g.FastestWin))});
+                Best(g.Won > 0, QString::number(g.FewestMoves)), Best(g.Won > 0, DurationText(g.FastestWin))},
+               1);
         if (name == game_) GamesTable->selectRow(row);
     }
 
@@ -130,7 +135,8 @@ void TStatisticsDlg::Refresh() {
         SetRow(DealsTable, row,
                {QString::number(d.Number), d.Ended.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                 d.Won ? QStringLiteral("Won") : QStringLiteral("Lost"), QString::number(d.Moves),
-                DurationText(d.Seconds)});
+                DurationText(d.Seconds)},
+               3);
     }
     DealsTable->clearSelection();
     PlayAgainButton->setEnabled(false);
