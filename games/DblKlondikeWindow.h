@@ -23,6 +23,7 @@ protected:
     bool BeforeStockClick() override;
     void AfterStockUndoTurnOver() override { --PassCount; }
     void AfterDeal() override { PassCount = 0; }
+    bool MayTurnOver() const override { return !TurnOverSpent(); }
     void UpdateStockHint() override;
 
 private:

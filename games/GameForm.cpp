@@ -130,14 +130,22 @@ void TGameForm::BuildMenu() {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1->setToolTipsVisible(true);
-    connect(PopupMenu1, &QMenu::aboutToShow, this, [this] { BeforeMenuShows(); });
+    connect(PopupMenu1, &QMenu::aboutToShow, this, [this] {
+        CompleteMenu();
+        BeforeMenuShows();
+        UpdateRedoItem();
+    });
     auto command = [this](const QString& name, const QString& caption, const QKeySequence& key) {
         return AddCommandItem(PopupMenu1, name, caption, key);
     };
     Undo1 = command(QStringLiteral("Undo1"), QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     Undo1->setEnabled(false);
     connect(Undo1, &QAction::triggered, this, [this] {
-        if (!Dragging() && UndoList && UndoList->RecordCount() > 0) Undo1Click();
+        if (Dragging() || !UndoList || UndoList->RecordCount() == 0) return;
+        ActionEnds();
+        Undo1Click();
+        MoveLog.Undone(UndoList->RecordCount());
+        UpdateRedoItem();
     });
     PopupMenu1->addSeparator()->setObjectName(info_.FirstSeparator);
     if (AddOptionItems(PopupMenu1)) PopupMenu1->addSeparator()->setObjectName(info_.SecondSeparator);
@@ -150,7 +158,21 @@ void TGameForm::BuildMenu() {
     About1 = command(QStringLiteral("About1"), info_.RulesCaption, {});
     connect(Preferences1, &QAction::triggered, this, [this] { Preferences1Click(); });
     connect(About1, &QAction::triggered, this, [this] { About1Click(); });
+    AddPlayerAids();
     AddStatisticsCommands();
+}
+
+QAction* TGameForm::AppendCommand(const QString& name, const QString& caption, const QKeySequence& key) {
+    QAction* action = AddCommandItem(nullptr, name, caption, key);
+    appended_.push_back(action);
+    return action;
+}
+
+void TGameForm::CompleteMenu() {
+    if (appendedShown_ || appended_.empty()) return;
+    appendedShown_ = true;
+    PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N9"));
+    for (QAction* action : appended_) PopupMenu1->addAction(action);
 }
 
 void TGameForm::FormCreate() {
@@ -296,6 +318,12 @@ void TGameForm::FormResize() {
         if (slots_[i].BottomMargin != 0) views_[i]->move(views_[i]->x(), height() - slots_[i].BottomMargin);
 }
 
+void TGameForm::PlayerStockClick() {
+    ActionStarts(TMove::Stock(IndexOf(StockView())));
+    StockClick();
+    ActionEnds();
+}
+
 void TGameForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     FormResize();
@@ -307,7 +335,7 @@ void TGameForm::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->key() == Qt::Key_Space && HasStock()) {
-        if (!Dragging()) StockClick();
+        if (!Dragging()) PlayerStockClick();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -315,7 +343,7 @@ void TGameForm::keyPressEvent(QKeyEvent* event) {
 
 void TGameForm::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::MiddleButton && HasStock()) {
-        if (!Dragging()) StockClick();
+        if (!Dragging()) PlayerStockClick();
         return;
     }
     QWidget::mousePressEvent(event);

@@ -10,11 +10,13 @@
 #include "CardUndo.h"
 #include "FormPlacement.h"
 #include "Layout.h"
+#include "MoveLog.h"
 #include "Profile.h"
 
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -22,6 +24,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class TDealTracker;
+class THintFrame;
 class TSoundManager;
 
 class TGameForm : public QWidget {
@@ -50,6 +53,9 @@ public:
     QAction* Restart1 = nullptr;
     QAction* Preferences1 = nullptr;
     QAction* About1 = nullptr;
+    // Added at the end of the menu: redo an undone action, show a good move.
+    QAction* Redo1 = nullptr;
+    QAction* Hint1 = nullptr;
     TProfile Profile1;
     TFormPlacement FormPlacement1;
     TzBackground* zBackground1 = nullptr;
@@ -84,6 +90,41 @@ public:
     // True when the window may close (asks the quit question when needed).
     bool FormCloseQuery();
 
+    // Puts the commands added past the menu's own items (Redo, Hint, ...) at
+    // its end, after a separator. The menu does it when it first opens; the
+    // commands' keys work from the start.
+    void CompleteMenu();
+
+    // --- Moves as data (MoveList.cpp) ---
+    // Every action the rules allow on the table now, in the game's search
+    // order; actions that would change nothing are left out.
+    virtual TMoves LegalMoves() const;
+    // Plays `move` through the handlers the mouse reaches (press, lift,
+    // drag over the target, drop; the double-click; the click), so that it
+    // counts, records, sounds and wins as the player's own. True when the
+    // table changed.
+    bool Perform(const TMove& move);
+    // A pile view by its index in PileViews(), and back (-1 for none).
+    TCardPileView* View(int index) const;
+    int IndexOf(const TCardPileView* view) const;
+    TPileSlot::Role RoleOf(const TCardPileView* view) const;
+    QString MoveText(const TMove& move) const;
+    // A digest of every pile's cards and faces.
+    std::uint64_t TableKey() const;
+    // The legal moves, best first, as the hint offers them.
+    TMoves HintMoves() const;
+    // Redo plays the action the last undo took back; Hint shows a move.
+    void Redo1Click();
+    void Hint1Click();
+    const TMoveLog& Log() const { return MoveLog; }
+
+    // The event wiring (PileEvents.h) tells the log about the player's
+    // gestures around the game's handlers.
+    TMove PressMove(const TCardPileView* view, Qt::MouseButton button, Qt::KeyboardModifiers shift) const;
+    void ActionStarts(const TMove& move, int moved = 0);
+    void ActionTarget(const TCardPileView* target);
+    void ActionEnds();
+
     // The deal's number and the player's figures (GameStatistics.cpp).
     TDealTracker& Deals();
     QAction* Statistics1 = nullptr;
@@ -95,6 +136,10 @@ public:
 
     // Frame handlers that games bind to their views.
     // The middle button turns the stock, in games that have one.
+    // The stock view, or null in games without one.
+    virtual TCardPileView* StockView() const;
+    // A stock turn asked for by Space or the middle button.
+    void PlayerStockClick();
     void FormMouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     // The bare table (and views bound to it): accepts exactly when the drag has a target.
     virtual void FormDragOver(QObject* sender, TCardPileView* source, int x, int y, bool& accept);
@@ -134,12 +179,40 @@ protected:
     virtual void OnFormClose() {}
     virtual void AfterPreferences() {}
 
+    // --- The rules, for the default LegalMoves ---
+    // Whether card `index` of `view` may be lifted with the cards above it:
+    // the decision of the game's press handler.
+    virtual bool MayLift(const TCardPileView*, int) const { return false; }
+    // Whether the cards from `index` of `source` may land on `target`: the
+    // game's drag checks.
+    virtual bool MayLand(const TCardPileView*, const TCardPileView*, int) const { return false; }
+    // The piles a drag is offered to, in the game's search order (columns,
+    // foundations, free cells by default).
+    virtual std::vector<TCardPileView*> DropOrder() const;
+    // Where the double-click move would send the top card of `view`, or null
+    // when it would do nothing.
+    virtual TCardPileView* DoubleClickTarget(const TCardPileView*) const { return nullptr; }
+    // Whether a click on the stock would change the table now.
+    virtual bool StockTurnChanges() const { return false; }
+    // How good a move looks to the hint; higher first. The frame's ranking:
+    // a card home, then a card turned up, a column emptied or a card freed,
+    // a longer run built, a card from the waste; the stock last.
+    virtual int HintScore(const TMove& move) const;
+    // What the hint says when no move is left but one the moves do not
+    // list (Montana's reshuffle); empty: "No more moves.".
+    virtual QString HintWithoutMoves() const { return {}; }
+    // The pile a move would go to (the double-click's target for SendHome).
+    TCardPileView* MoveTarget(const TMove& move) const;
+
     // --- Options and menu items ---
     // The stored option `key`, or `fallback` when the key is missing.
     bool ReadOption(const QString& key, bool fallback);
     void SaveOption(const QString& key, bool value);
     QAction* AddCheckItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key = {},
                           const QString& hint = {});
+    // A command for the end of the menu (see CompleteMenu).
+    QAction* AppendCommand(const QString& name, const QString& caption, const QKeySequence& key = {});
+    // `menu` may be null: the command then has its keys but no menu place yet.
     QAction* AddCommandItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key = {},
                             const QString& hint = {});
 
@@ -234,12 +307,23 @@ protected:
 private:
     void CreateViews(const TLayout& layout);
     void BuildMenu();
+    void AddPlayerAids();
     void ApplySizeRule();
     void FormClose();
     // DealCards, as a new deal for the player's figures.
     void StartDeal(bool newDeal, bool quiet);
-    // Statistics and Select Deal, after a separator at the end of the menu.
+    // Statistics and Select Deal, at the end of the menu (AppendCommand).
     void AddStatisticsCommands();
+    void UpdateRedoItem();
+    TMoveLog::TState LogState() const;
+    void ShowHint(const TMove& move);
+
+    TMoveLog MoveLog;
+    std::vector<QAction*> appended_; // AppendCommand's, in order
+    bool appendedShown_ = false;
+    THintFrame* hintFrame_ = nullptr;
+    std::uint64_t hintKey_ = 0; // the table the last hint was for
+    int hintNext_ = 0;          // the next hint on that table
 
     const TGameInfo& info_;
     std::vector<TCardPileView*> views_;

@@ -31,7 +31,7 @@ QAction* TGameForm::AddCommandItem(QMenu* menu, const QString& name, const QStri
         action->setToolTip(hint);
         action->setStatusTip(hint);
     }
-    menu->addAction(action);
+    if (menu != nullptr) menu->addAction(action);
     addAction(action);
     return action;
 }
@@ -78,6 +78,8 @@ void TGameForm::EndDeal() {
     MoveCount = 0;
     UndoList->Clear();
     GameWon = false;
+    MoveLog.Clear();
+    UpdateRedoItem();
 }
 
 bool TGameForm::Animate(bool quiet) const { return !quiet && Preferences().DoAnimation; }
@@ -142,7 +144,11 @@ void TGameForm::AutoplaySweep(const std::vector<TCardPileView*>& sources,
                               const std::function<void(TCardPileView*)>& sendHome) {
     for (TCardPileView* pile : sources) {
         TCard* top = pile->Pile->CardAt(TOP_OF_PILE);
-        if (top != nullptr && top->FaceUp && FoundationFor(top) != nullptr) sendHome(pile);
+        if (top == nullptr || !top->FaceUp || FoundationFor(top) == nullptr) continue;
+        // Each card autoplay sends is undone on its own, so it is an action of its own.
+        ActionStarts(TMove::Home(IndexOf(pile), static_cast<int>(pile->Pile->Cards.size()) - 1), 1);
+        sendHome(pile);
+        ActionEnds();
     }
 }
 

@@ -9,7 +9,6 @@
 #include "StatisticsDlg.h"
 
 #include <QAction>
-#include <QMenu>
 
 TDealTracker& TGameForm::Deals() {
     if (!deals_) {
@@ -28,20 +27,10 @@ void TGameForm::StartDeal(bool newDeal, bool quiet) {
 }
 
 void TGameForm::AddStatisticsCommands() {
-    Statistics1 = new QAction(QStringLiteral("S&tatistics..."), this);
-    SelectDeal1 = new QAction(QStringLiteral("Select &Deal..."), this);
-    Statistics1->setObjectName(QStringLiteral("Statistics1"));
-    SelectDeal1->setObjectName(QStringLiteral("SelectDeal1"));
+    Statistics1 = AppendCommand(QStringLiteral("Statistics1"), QStringLiteral("S&tatistics..."));
+    SelectDeal1 = AppendCommand(QStringLiteral("SelectDeal1"), QStringLiteral("Select &Deal..."));
     connect(Statistics1, &QAction::triggered, this, [this] { Statistics1Click(); });
     connect(SelectDeal1, &QAction::triggered, this, [this] { SelectDeal1Click(); });
-    // The commands join the menu when it first opens; until then the menu
-    // holds exactly the game's own commands, as built.
-    connect(PopupMenu1, &QMenu::aboutToShow, this, [this] {
-        if (PopupMenu1->actions().contains(Statistics1)) return;
-        PopupMenu1->addSeparator()->setObjectName(QStringLiteral("StatisticsSeparator"));
-        PopupMenu1->addAction(Statistics1);
-        PopupMenu1->addAction(SelectDeal1);
-    });
 }
 
 void TGameForm::Statistics1Click() {

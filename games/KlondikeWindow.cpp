@@ -213,48 +213,59 @@ void TKlondikeForm::UpdateStockHint() {
 
 void TKlondikeForm::TableauPileView1MouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
                                               int, int) {
-    if (TCardPileView* view = LiftablePress(sender, button, shift)) {
-        TCardPile* pile = view->Pile;
-        view->CanDrag = view->SelectedCard == pile->CardAt(TOP_OF_PILE) ||
-                        Rules::IsRun(*pile, pile->CardIndex(view->SelectedCard), Rules::DownAlternate);
-    }
+    if (TCardPileView* view = LiftablePress(sender, button, shift))
+        view->CanDrag = MayLift(view, view->Pile->CardIndex(view->SelectedCard));
 }
 
 void TKlondikeForm::DiscardPileViewMouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
                                              int, int) {
     if (TCardPileView* view = LiftablePress(sender, button, shift))
-        view->CanDrag = view->SelectedCard == view->Pile->CardAt(TOP_OF_PILE);
+        view->CanDrag = MayLift(view, view->Pile->CardIndex(view->SelectedCard));
+}
+
+bool TKlondikeForm::MayLift(const TCardPileView* view, int index) const {
+    const TCardPile& pile = *view->Pile;
+    const int top = static_cast<int>(pile.Cards.size()) - 1;
+    if (view == DiscardPileView) return index == top;
+    return RoleOf(view) == TPileSlot::Tableau && (index == top || Rules::IsRun(pile, index, Rules::DownAlternate));
 }
 
 // --- Dropping: columns build down in alternate colours from a King ---
 
-bool TKlondikeForm::MayLandOnColumn(TCardPileView* target, TCardPileView* source) const {
-    if (source->DragPile->Cards.empty()) return false;
-    const TCard* bottom = source->DragPile->Cards.front();
+bool TKlondikeForm::Takes(const TCardPileView* target, const TCard* bottom, std::size_t count) const {
     const TCard* top = target->Pile->CardAt(TOP_OF_PILE);
-    return top != nullptr ? Rules::DownAlternate(bottom, top) : bottom->Value == FS_KING;
+    switch (RoleOf(target)) {
+    case TPileSlot::Tableau:
+        return top != nullptr ? Rules::DownAlternate(bottom, top) : bottom->Value == FS_KING;
+    case TPileSlot::Foundation:
+        return count == 1 && Rules::UpSameSuitFromAce(bottom, top);
+    default:
+        return false;
+    }
 }
 
-bool TKlondikeForm::MayLandOnFoundation(TCardPileView* target, TCardPileView* source) const {
-    return source->DragPile->Cards.size() == 1 &&
-           Rules::UpSameSuitFromAce(source->DragPile->Cards.front(), target->Pile->CardAt(TOP_OF_PILE));
+bool TKlondikeForm::MayLand(const TCardPileView* target, const TCardPileView* source, int index) const {
+    const std::vector<TCard*>& cards = source->Pile->Cards;
+    return Takes(target, cards[static_cast<std::size_t>(index)], cards.size() - static_cast<std::size_t>(index));
+}
+
+bool TKlondikeForm::MayLandDragged(const TCardPileView* target, const TCardPileView* source) const {
+    return !source->DragPile->Cards.empty() && Takes(target, source->DragPile->Cards.front(), source->DragPile->Cards.size());
 }
 
 void TKlondikeForm::TableauPileView1StartDrag(QObject* sender) {
     auto* source = static_cast<TCardPileView*>(sender);
-    auto onColumn = [this](TCardPileView* t, TCardPileView* s) { return MayLandOnColumn(t, s); };
-    auto onFoundation = [this](TCardPileView* t, TCardPileView* s) { return MayLandOnFoundation(t, s); };
-    if (!PresetTarget(source, Tableau, onColumn)) PresetTarget(source, Foundation, onFoundation);
+    auto lands = [this](TCardPileView* t, TCardPileView* s) { return MayLandDragged(t, s); };
+    if (!PresetTarget(source, Tableau, lands)) PresetTarget(source, Foundation, lands);
     source->repaint();
 }
 
 void TKlondikeForm::TableauPileView1DragOver(QObject* sender, TCardPileView* source, int, int, bool& accept) {
-    OfferTarget(sender, source, accept, [this](TCardPileView* t, TCardPileView* s) { return MayLandOnColumn(t, s); });
+    OfferTarget(sender, source, accept, [this](TCardPileView* t, TCardPileView* s) { return MayLandDragged(t, s); });
 }
 
 void TKlondikeForm::FoundationPile1DragOver(QObject* sender, TCardPileView* source, int, int, bool& accept) {
-    OfferTarget(sender, source, accept,
-                [this](TCardPileView* t, TCardPileView* s) { return MayLandOnFoundation(t, s); });
+    OfferTarget(sender, source, accept, [this](TCardPileView* t, TCardPileView* s) { return MayLandDragged(t, s); });
 }
 
 void TKlondikeForm::TableauPileView1EndDrag(QObject* sender, QObject*, int, int) {
@@ -274,10 +285,21 @@ void TKlondikeForm::DiscardPileViewDblClick(QObject* sender) {
     DoubleClickMove(static_cast<TCardPileView*>(sender));
 }
 
+TCardPileView* TKlondikeForm::DoubleClickTarget(const TCardPileView* view) const {
+    if (view != DiscardPileView && RoleOf(view) != TPileSlot::Tableau) return nullptr;
+    const TCard* card = view->Pile->CardAt(TOP_OF_PILE);
+    return card != nullptr && card->FaceUp ? FoundationFor(card) : nullptr;
+}
+
+bool TKlondikeForm::StockTurnChanges() const {
+    if (!DeckPileView->Pile->Cards.empty()) return true;
+    return MayTurnOver() && !(DiscardPileView->Pile->Cards.empty() && RecyclePileView->Pile->Cards.empty());
+}
+
 void TKlondikeForm::DoubleClickMove(TCardPileView* view) {
     TCard* card = view->Pile->CardAt(TOP_OF_PILE);
     if (card == nullptr) return;
-    if (TCardPileView* home = card->FaceUp ? FoundationFor(card) : nullptr) {
+    if (TCardPileView* home = DoubleClickTarget(view)) {
         MoveTopCard(view, home);
         Play(&TSoundManager::PlayAutoplay);
         ++MoveCount;

@@ -52,8 +52,15 @@ protected:
 
     int DrawCount() const { return DrawThreeOn ? 3 : 1; }
 
-    bool MayLandOnColumn(TCardPileView* target, TCardPileView* source) const;
-    bool MayLandOnFoundation(TCardPileView* target, TCardPileView* source) const;
+    // The rules: what a press may lift, what a pile takes.
+    bool MayLift(const TCardPileView* view, int index) const override;
+    bool Takes(const TCardPileView* target, const TCard* bottom, std::size_t count) const;
+    bool MayLand(const TCardPileView* target, const TCardPileView* source, int index) const override;
+    bool MayLandDragged(const TCardPileView* target, const TCardPileView* source) const;
+    TCardPileView* DoubleClickTarget(const TCardPileView* view) const override;
+    bool StockTurnChanges() const override;
+    // Whether an empty stock may be turned over again (Double Klondike's limit).
+    virtual bool MayTurnOver() const { return true; }
     void RefillWaste();
     virtual void UpdateStockHint();
     void CheckForWin();

@@ -4,7 +4,7 @@
 // land on (null for an empty pile where that matters).
 #pragma once
 
-#include "CardPileView.h"
+#include "CardPile.h"
 
 #include <cstddef>
 

@@ -1,4 +1,4 @@
-#include "CardPileView.h"
+#include "Card.h"
 
 namespace {
 CardSize currentSize = FS_LARGE;

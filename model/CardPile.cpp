@@ -1,4 +1,4 @@
-#include "CardPileView.h"
+#include "CardPile.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "CardPileView.h"
+#include "Card.h"
 
 #include <chrono>
 #include <unistd.h>

@@ -376,6 +376,65 @@ void TCardPileView::EndCapture() {
     capture->deleteLater();
 }
 
+// --- Gestures without a mouse ---
+
+std::optional<QPoint> TCardPileView::PointOnCard(int index) const {
+    const int n = static_cast<int>(Pile->Cards.size());
+    if (index < 0 || n == 0) return rect().center();
+    if (index >= n) return std::nullopt;
+    const QRect card(CardPosition(index), QSize(TCard::GetCardWidth(), TCard::GetCardHeight()));
+    if (index == n - 1) return card.center();
+    // Later cards lie further right or down: the strip before the next one shows.
+    const QPoint next = CardPosition(index + 1);
+    if (next.y() > card.y()) return QPoint(card.center().x(), card.y() + (next.y() - card.y()) / 2);
+    if (next.x() > card.x()) return QPoint(card.x() + (next.x() - card.x()) / 2, card.center().y());
+    return std::nullopt;
+}
+
+bool TCardPileView::PlayClick(int index, bool doubleClick) {
+    const std::optional<QPoint> at = PointOnCard(index);
+    if (!at || IsDragging()) return false;
+    pressConsumed = false; // a gesture of its own, not the rest of an earlier one
+    QPointer<TCardPileView> alive(this);
+    Press(Qt::LeftButton, {}, *at, doubleClick);
+    if (alive && Captured) CapturedRelease(mapToGlobal(*at), Qt::LeftButton, {});
+    return true;
+}
+
+bool TCardPileView::PlayDrag(int index, TCardPileView* target) {
+    const std::optional<QPoint> at = PointOnCard(index);
+    if (!at || target == nullptr || IsDragging()) return false;
+    pressConsumed = false;
+    QPointer<TCardPileView> alive(this);
+    Press(Qt::LeftButton, {}, *at, false);
+    if (!alive || !Captured) return false;
+    if (!(CanDrag && AllowDrag && SelectedCard != nullptr) || !BeginDrag()) {
+        // Nothing may be lifted: the press ends without a click.
+        if (alive) EndCapture();
+        return false;
+    }
+    if (!alive || !Captured) return true;
+    const QPoint over = target->PointOnCard(static_cast<int>(target->Pile->Cards.size()) - 1).value_or(QPoint());
+    const QPoint global = target->mapToGlobal(over);
+    bool accept = false;
+    if (target->OnDragOver) {
+        accept = true;
+        target->OnDragOver(target, this, over.x(), over.y(), accept);
+    }
+    if (!alive || !Captured) return true;
+    Captured->LastGlobal = global;
+    if (accept && (ManualDrop || DropTarget == target)) {
+        Captured->LastTarget = target;
+        Captured->LastAccepted = true;
+        FinishDrag(global, true);
+    } else {
+        // Refused: the cards go home, never to another target set earlier.
+        FinishDrag(global, false);
+        if (alive) EndCapture();
+    }
+    return true;
+}
+
 // --- Dragging ---
 
 bool TCardPileView::BeginDrag() {
