@@ -39,7 +39,7 @@ public:
     void PlayerActed();
     // The winning move; counts once per deal.
     void Won();
-    // The window closes or goes: the deal on the table ends.
+    // The deal on the table ends (New Game, Restart, the window closing).
     void Leave() { End(false); }
     // Whether the player has touched the deal on the table.
     bool Playing() const { return state_ == Playing_; }

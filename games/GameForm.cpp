@@ -280,6 +280,7 @@ void TGameForm::NewGame1Click(QObject* sender) {
             return;
         }
     }
+    Deals().Leave(); // before the table clears: the player may be told the figures' fate
     EmptyAllPiles();
     RepaintAll();
     StartDeal(newDeal, false);
