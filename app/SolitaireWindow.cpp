@@ -9,10 +9,12 @@
 #include "Requirements.h"
 #include "Resources.h"
 #include "SoundManager.h"
+#include "Statistics.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QHelpEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -224,6 +226,11 @@ TDisplay TSolitaireForm::MeasureDisplay() const {
     return {s->geometry().width(), s->depth()};
 }
 
+QString TSolitaireForm::GameToolTip(int row) const {
+    if (row < 0 || row >= int(kGames.size())) return {};
+    return FiguresToolTip(TStatisticsStore::Instance().Of(QLatin1String(kGames[std::size_t(row)].Name)));
+}
+
 void TSolitaireForm::GameSelectListBoxClick() { ChooseGame(MeasureDisplay()); }
 
 void TSolitaireForm::EnsureStartupForms() {
@@ -349,6 +356,12 @@ bool TSolitaireForm::eventFilter(QObject* watched, QEvent* event) {
         }
     } else if (watched == GameSelectListBox->viewport() && event->type() == QEvent::MouseButtonPress) {
         changedSincePress_ = false;
+    } else if (watched == GameSelectListBox->viewport() && event->type() == QEvent::ToolTip) {
+        // Each entry's tip holds the game's figures as they stand now; they
+        // are read only when a tip is first asked for.
+        const QPoint at = static_cast<QHelpEvent*>(event)->pos();
+        if (QListWidgetItem* item = GameSelectListBox->itemAt(at))
+            item->setToolTip(GameToolTip(GameSelectListBox->row(item)));
     } else if (watched == Image1 && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton && Image1->rect().contains(mouse->position().toPoint())) {

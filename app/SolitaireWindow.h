@@ -72,6 +72,9 @@ public:
     void TrayIconDblClick();
     void Exit1Click();
 
+    // The tooltip of the list's entry `row`: the game's played, won and win rate.
+    QString GameToolTip(int row) const;
+
     // Asks every open game window to close; GameCloseAllowed tells the outcome.
     void CloseAllGames();
     // The open game window, or null.

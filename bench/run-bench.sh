@@ -32,6 +32,8 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(cat "$work/display")"
 export SDL_AUDIODRIVER=dummy
 export XDG_RUNTIME_DIR="$work/runtime"
+# Games played here keep their figures in the scratch folder, not the user's.
+export XDG_STATE_HOME="$work/state"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 
 # start TITLE PROGRAM OUT: one start with a fresh settings folder; appends

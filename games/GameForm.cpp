@@ -1,6 +1,7 @@
 #include "GameForm.h"
 
 #include "CardDrag.h"
+#include "DealTracker.h"
 #include "Dialogs.h"
 #include "KeyboardPlay.h"
 #include "Preferences.h"
@@ -64,6 +65,7 @@ TGameForm::TGameForm(const TGameInfo& info, const TLayout& layout, QWidget* pare
 TGameForm::~TGameForm() {
     keyboard_.reset();
     if (References().value(info_.ClassName) == this) References().remove(info_.ClassName);
+    if (deals_) deals_->Leave();
     EmptyAllPiles();
     if (UndoList) UndoList->Clear();
     ReleaseDeal();
@@ -159,6 +161,7 @@ void TGameForm::BuildMenu() {
     connect(Preferences1, &QAction::triggered, this, [this] { Preferences1Click(); });
     connect(About1, &QAction::triggered, this, [this] { About1Click(); });
     AddPlayerAids();
+    AddStatisticsCommands();
 }
 
 QAction* TGameForm::AppendCommand(const QString& name, const QString& caption, const QKeySequence& key) {
@@ -182,8 +185,9 @@ void TGameForm::FormCreate() {
     keyboard_ = std::make_unique<TKeyboardPlay>(*this);
     UndoList = std::make_unique<TCardUndo>(this);
     UndoList->MenuItem = Undo1;
+    UndoList->OnRecord = [this] { Deals().PlayerActed(); };
     Undo1->setEnabled(false);
-    DealCards(true, true);
+    StartDeal(true, true);
     ApplySizeRule();
     FormPlacement1.RestoreFormPlacement(this);
     created_ = true;
@@ -218,6 +222,7 @@ int TGameForm::UpdateScore() {
 bool TGameForm::CheckWinScore() {
     if (!info_.IsWinningScore(FoundationCount)) return false;
     GameWon = true;
+    Deals().Won();
     Dialogs().ShowWin(this);
     return true;
 }
@@ -278,9 +283,10 @@ void TGameForm::NewGame1Click(QObject* sender) {
             return;
         }
     }
+    Deals().Leave(); // before the table clears: the player may be told the figures' fate
     EmptyAllPiles();
     RepaintAll();
-    DealCards(newDeal, false);
+    StartDeal(newDeal, false);
 }
 
 void TGameForm::EmptyAllPiles() {
@@ -370,6 +376,7 @@ void TGameForm::closeEvent(QCloseEvent* event) {
 
 void TGameForm::FormClose() {
     FormPlacement1.SaveFormPlacement(this);
+    Deals().Leave();
     OnFormClose();
     EmptyAllPiles();
 }

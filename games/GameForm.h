@@ -23,6 +23,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class TDealTracker;
 class TKeyboardPlay;
 class TSoundManager;
 
@@ -132,6 +133,15 @@ public:
     void ActionStarts(const TMove& move, int moved = 0);
     void ActionTarget(const TCardPileView* target);
     void ActionEnds();
+
+    // The deal's number and the player's figures (GameStatistics.cpp).
+    TDealTracker& Deals();
+    QAction* Statistics1 = nullptr;
+    QAction* SelectDeal1 = nullptr;
+    void Statistics1Click();
+    void SelectDeal1Click();
+    // Deals the layout of deal `number` as New Game does, after its prompt.
+    void PlayDeal(quint32 number);
 
     // Frame handlers that games bind to their views.
     // The middle button turns the stock, in games that have one.
@@ -310,6 +320,10 @@ private:
     void FormClose();
     // The table changed: Redo's state, keyboard focus, what is told.
     void TableChanged();
+    // DealCards, as a new deal for the player's figures.
+    void StartDeal(bool newDeal, bool quiet);
+    // Statistics and Select Deal, at the end of the menu (AppendCommand).
+    void AddStatisticsCommands();
     void UpdateRedoItem();
     TMoveLog::TState LogState() const;
     void ShowHint(const TMove& move);
@@ -326,6 +340,7 @@ private:
     std::vector<TPileSlot> slots_; // of views_, index for index
     std::vector<std::pair<QString, QLabel*>> labels_;
     bool created_ = false;
+    TDealTracker* deals_ = nullptr;
 };
 
 // The selector's flag: whether the last close query let the game window go.

@@ -2,6 +2,7 @@
 // deal frame, single-card moves, drag targets, free cells, autoplay and undo.
 #include "GameForm.h"
 
+#include "DealTracker.h"
 #include "KeyboardPlay.h"
 #include "Preferences.h"
 #include "Rules.h"
@@ -91,7 +92,7 @@ void TGameForm::NewShuffledDeck(TCardPile* pile, int decks) {
     pile->Empty(false);
     ReleaseDeal();
     for (int i = 0; i < decks; ++i) pile->AddDeck();
-    pile->Shuffle();
+    Deals().Shuffle(pile);
     SavedDeck.Empty(false);
     pile->CopyPileTo(&SavedDeck);
 }

@@ -51,6 +51,12 @@ const std::array<TSolitaireGame, 12>& SolitaireGames() {
     return kGames;
 }
 
+const TSolitaireGame* GameOfClass(const QString& className) {
+    for (const TSolitaireGame& game : kGames)
+        if (className == QLatin1String(game.LargeClass) || className == QLatin1String(game.SmallClass)) return &game;
+    return nullptr;
+}
+
 TGameForm* CreateGameForm(const QString& className, QWidget* parent) {
     for (const TSolitaireGame& game : kGames) {
         if (className == QLatin1String(game.LargeClass) && game.CreateLarge) return game.CreateLarge(parent);

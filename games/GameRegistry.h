@@ -27,6 +27,8 @@ struct TSolitaireGame {
 
 // Every game, in list order.
 const std::array<TSolitaireGame, 12>& SolitaireGames();
+// The game whose large or small window class this is, or null.
+const TSolitaireGame* GameOfClass(const QString& className);
 
 // The new window (created, dealt, not shown yet), or null for a class that
 // does not exist.

@@ -1,5 +1,6 @@
 #include "MontanaWindow.h"
 
+#include "DealTracker.h"
 #include "PileEvents.h"
 #include "Rules.h"
 #include "SoundManager.h"
@@ -282,6 +283,7 @@ void TMontanaForm::CardPileView1EndDrag(QObject* sender, QObject*, int, int) {
 // --- Shuffle Remaining ---
 
 void TMontanaForm::Shuffle1Click() {
+    Deals().PlayerActed(); // the one move that leaves no undo record
     // Gather every card after each row's sequence; the position right after
     // a sequence stays a gap, the rest are dealt again.
     TCardPile rest;

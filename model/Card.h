@@ -48,6 +48,9 @@ constexpr int TOP_OF_PILE = 9999;
 // does not repeat; tests seed it to deal known layouts.
 void SeedRandom(std::uint32_t seed);
 int NextRandom();
+// The generator's state now: given to SeedRandom, it repeats the draws that
+// come next. A deal's number is this state just before its shuffle.
+std::uint32_t RandomSeed();
 
 class TCard {
 public:

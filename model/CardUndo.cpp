@@ -25,6 +25,7 @@ void TCardUndo::Push(TCardPileView* source, TCardPileView* target, std::unique_p
     MovedPiles.push_back(std::move(pile));
     EnableMenu(true);
     CheckLengths();
+    if (OnRecord) OnRecord();
 }
 
 void TCardUndo::PeekLast() {

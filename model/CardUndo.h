@@ -32,6 +32,8 @@ public:
 
     // Sounds when the lists have drifted apart; QApplication::beep by default.
     std::function<void()> Beep;
+    // Told of every new record (the window learns that a move was made).
+    std::function<void()> OnRecord;
 
     explicit TCardUndo(QObject* owner = nullptr);
     virtual ~TCardUndo();

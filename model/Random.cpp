@@ -34,3 +34,8 @@ int NextRandom() {
     state = state * 22695477u + 1u;
     return static_cast<int>((state >> 16) & 32767u);
 }
+
+std::uint32_t RandomSeed() {
+    SeedOnce();
+    return state;
+}

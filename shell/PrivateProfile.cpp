@@ -163,10 +163,13 @@ bool Write(const QString& fileName, const QString& section, const QString& key, 
     if (!data) return false; // never replace a file whose content we could not read
     IniDocument doc = IniDocument::Parse(*data);
     doc.SetValue(section.toUtf8(), key.toUtf8(), value.toUtf8());
-    if (!exists && !QDir().mkpath(QFileInfo(path).absolutePath())) return false;
+    return SaveFile(path, doc.Serialize());
+}
+
+bool SaveFile(const QString& path, const QByteArray& bytes) {
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = doc.Serialize();
     if (out.write(bytes) != bytes.size()) {
         out.cancelWriting();
         return false;

@@ -36,6 +36,9 @@ QString StateFolder();
 QString ResolvePath(const QString& fileName);
 // The value of the key, or nothing when the key, section or file is missing or unreadable.
 std::optional<QString> Read(const QString& fileName, const QString& section, const QString& key);
+// Replaces the file's content atomically (a temporary file renamed over it),
+// making its folder when needed; false (and the file untouched) on failure.
+bool SaveFile(const QString& path, const QByteArray& bytes);
 // Writes the value; false (and the file untouched) when it cannot be written.
 bool Write(const QString& fileName, const QString& section, const QString& key, const QString& value);
 } // namespace PrivateProfile
