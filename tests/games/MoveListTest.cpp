@@ -4,6 +4,7 @@
 #include "TableMarks.h"
 #include "KeyboardPlay.h"
 #include "KlondikeWindow.h"
+#include "PyramidWindow.h"
 
 #include <QAction>
 
@@ -197,54 +198,65 @@ TEST_F(MoveListTest, KeyboardPlaysAndTellsWhatLiesWhere) {
 
 namespace {
 
-class KeyboardWinTest : public TWindowTest<TKlondikeForm> {
-protected:
-    KeyboardWinTest() : TWindowTest(18) {}
-
-    // Plays `move` with the keys a player would press.
-    void PlayByKeys(const TMove& move) {
-        TKeyboardPlay& keys = *form->Keyboard();
-        auto reach = [&](int view) {
-            for (int i = 0; keys.FocusView() != form->View(view) && i < 40; ++i) drive->Key(Qt::Key_Right);
-            ASSERT_EQ(keys.FocusView(), form->View(view));
-        };
-        reach(move.Source);
-        for (int i = 0; move.Index >= 0 && keys.FocusCard() != move.Index && i < 30; ++i)
-            drive->Key(keys.FocusCard() > move.Index ? Qt::Key_Up : Qt::Key_Down);
-        switch (move.Type) {
-        case TMove::SendHome:
-            drive->Key(Qt::Key_Return, Qt::ShiftModifier);
-            break;
-        case TMove::Drop:
-            drive->Key(Qt::Key_Return);
-            reach(move.Target);
-            drive->Key(Qt::Key_Return);
-            break;
-        default:
-            drive->Key(Qt::Key_Return);
-        }
+// Plays `move` with the keys a player would press.
+void PlayByKeys(TGameForm& form, Driver& drive, const TMove& move) {
+    TKeyboardPlay& keys = *form.Keyboard();
+    auto reach = [&](int view) {
+        for (int i = 0; keys.FocusView() != form.View(view) && i < 60; ++i) drive.Key(Qt::Key_Right);
+        ASSERT_EQ(keys.FocusView(), form.View(view));
+    };
+    reach(move.Source);
+    for (int i = 0; move.Index >= 0 && keys.FocusCard() != move.Index && i < 30; ++i)
+        drive.Key(keys.FocusCard() > move.Index ? Qt::Key_Up : Qt::Key_Down);
+    switch (move.Type) {
+    case TMove::SendHome:
+        drive.Key(Qt::Key_Return, Qt::ShiftModifier);
+        break;
+    case TMove::Drop:
+        drive.Key(Qt::Key_Return);
+        reach(move.Target);
+        drive.Key(Qt::Key_Return);
+        break;
+    default:
+        drive.Key(Qt::Key_Return);
     }
+}
+
+// A whole deal played with the keyboard alone, each time doing what the
+// hint shows (the next hint where a table comes back), up to the win.
+void WinByKeys(TGameForm& form, Driver& drive, const TFakeDialogs& dialogs) {
+    std::map<std::uint64_t, int> seen;
+    for (int moves = 0; !form.GameWon && moves < 400; ++moves) {
+        const TMoves hints = form.HintMoves();
+        ASSERT_FALSE(hints.empty());
+        int& n = seen[form.TableKey()];
+        ASSERT_LT(n, int(hints.size())) << "stuck after " << moves << " moves";
+        const TMove move = hints[std::size_t(n++)];
+        const std::uint64_t before = form.TableKey();
+        PlayByKeys(form, drive, move);
+        ASSERT_NE(form.TableKey(), before) << moves << ": " << form.MoveText(move).toStdString();
+    }
+    EXPECT_TRUE(form.GameWon);
+    EXPECT_EQ(form.windowTitle(), form.Info().Name + "   Score: " + QString::number(form.Info().WinScore));
+    EXPECT_EQ(dialogs.Log.count("Win"), 1);
+}
+
+class KlondikeByKeys : public TWindowTest<TKlondikeForm> {
+protected:
+    KlondikeByKeys() : TWindowTest(18) {}
+};
+
+class PyramidByKeys : public TWindowTest<TPyramidForm> {
+protected:
+    PyramidByKeys() : TWindowTest(5) {}
 };
 
 } // namespace
 
-// A whole deal won with the keyboard alone, each time doing what the hint
-// shows (the next hint where a table comes back).
-TEST_F(KeyboardWinTest, AWholeDealWonByKeyboard) {
+TEST_F(KlondikeByKeys, AWholeDealWon) {
     form->DrawOne1->trigger();
     form->NewGame1Click(form->Restart1);
-    std::map<std::uint64_t, int> seen;
-    int moves = 0;
-    for (; !form->GameWon && moves < 400; ++moves) {
-        const TMoves hints = form->HintMoves();
-        ASSERT_FALSE(hints.empty());
-        int& n = seen[form->TableKey()];
-        ASSERT_LT(n, int(hints.size())) << "stuck after " << moves << " moves";
-        const std::uint64_t before = form->TableKey();
-        PlayByKeys(hints[std::size_t(n++)]);
-        ASSERT_NE(form->TableKey(), before) << moves << ": " << form->MoveText(hints[std::size_t(n - 1)]).toStdString();
-    }
-    EXPECT_TRUE(form->GameWon);
-    EXPECT_EQ(form->windowTitle(), "Klondike   Score: 52");
-    EXPECT_EQ(dialogs.Log.count("Win"), 1);
+    WinByKeys(*form, *drive, dialogs);
 }
+
+TEST_F(PyramidByKeys, AWholeDealWon) { WinByKeys(*form, *drive, dialogs); }
