@@ -73,6 +73,12 @@ bool TMontanaForm::AddOptionItems(QMenu* menu) {
 
 TCard* TMontanaForm::CardOf(const TCardPileView* view) { return view->Pile->CardAt(TOP_OF_PILE); }
 
+QString TMontanaForm::PileLabel(const TCardPileView* view) const {
+    const int i = GridIndex(view);
+    if (i < 0) return TGameForm::PileLabel(view);
+    return tr("Row %1, place %2").arg(i / Columns + 1).arg(i % Columns + 1);
+}
+
 int TMontanaForm::GridIndex(const TCardPileView* view) const {
     for (int i = 0; i < kCards; ++i)
         if (Grid[std::size_t(i)] == view) return i;

@@ -61,6 +61,7 @@ private:
     static TCard* CardOf(const TCardPileView* view);
     // 0 ... 51 for a grid position, -1 for any other view.
     int GridIndex(const TCardPileView* view) const;
+    QString PileLabel(const TCardPileView* view) const override;
     // The gap a press sends the card at `view` to, or null.
     TCardPileView* AutomaticTarget(const TCardPileView* view) const;
     // The position whose card a click on the gap `gap` pulls in, or null.

@@ -117,6 +117,14 @@ void TPyramidForm::BindEvents() {
 
 // --- The pyramid's positions ---
 
+QString TPyramidForm::PileLabel(const TCardPileView* view) const {
+    if (const int p = PositionOf(view); p >= 0) return tr("Row %1, card %2").arg(RowOf(p)).arg(PlaceOf(p));
+    if (view == PlayPileView) return tr("Turned card");
+    if (view == WastePileView) return tr("Waste");
+    if (view == DiscardPileView) return tr("Discard");
+    return TGameForm::PileLabel(view);
+}
+
 int TPyramidForm::PositionOf(const TCardPileView* view) const {
     for (int p = 0; p < kPositions; ++p)
         if (Pyramid[std::size_t(p)] == view) return p;

@@ -73,6 +73,7 @@ private:
     void BindEvents();
     // 0 ... 27 for a pyramid view, -1 for any other view.
     int PositionOf(const TCardPileView* view) const;
+    QString PileLabel(const TCardPileView* view) const override;
     bool IsPyramid(const TCardPileView* view) const { return PositionOf(view) >= 0; }
     // The view at row r, place c (both from 1), or null outside the pyramid.
     TCardPileView* At(int row, int place) const;

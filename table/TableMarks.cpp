@@ -100,6 +100,6 @@ bool TTableMarks::eventFilter(QObject*, QEvent* event) {
 void TTableMarks::paintEvent(QPaintEvent*) {
     QPainter canvas(this);
     if (!picked_.isEmpty()) Frame(canvas, picked_, 1, 3, kPicked);
-    if (!focus_.isEmpty()) Frame(canvas, focus_, picked_ == focus_ ? 6 : 1, 2, kFocus);
+    if (!focus_.isEmpty()) Frame(canvas, focus_, picked_ == focus_ ? 7 : 3, 3, kFocus);
     for (const QRect& r : hint_) Frame(canvas, r, 1, 3, kHint);
 }
