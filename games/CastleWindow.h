@@ -38,6 +38,14 @@ protected:
     void DoubleClickMove(TCardPileView* view) override;
     TCardPileView* FoundationFor(const TCard* card) const override;
 
+    // The rules, shared by the press and drag handlers, the double-click,
+    // autoplay and the list of legal moves.
+    bool MayLift(const TCardPileView* view, int index) const override;
+    // Whether `target` takes `count` cards headed by `bottom`.
+    bool Takes(const TCardPileView* target, const TCard* bottom, std::size_t count) const;
+    bool MayLand(const TCardPileView* target, const TCardPileView* source, int index) const override;
+    bool MayLandDragged(const TCardPileView* target, const TCardPileView* source) const;
+    TCardPileView* DoubleClickTarget(const TCardPileView* view) const override;
     bool CanDropOnColumn(TCardPileView* target, TCardPileView* source) const;
     bool CanDropOnFoundation(TCardPileView* target, TCardPileView* source) const;
     void MoveDone();
