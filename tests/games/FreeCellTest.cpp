@@ -274,20 +274,20 @@ TEST_P(FreeCellTest, LegalMovesKeepTheLiftLimitAndTheDoubleClicksFreeCell) {
              {"TableauPileView8", "5S"}},
             "FoundPileView4");
     PutOnTop(Found(4), "KH"); // takes nothing
-    EXPECT_EQ(MovesFrom(*form, "TableauPileView1"),
-              std::vector<std::string>({"TableauPileView1 #2 -> TableauPileView2", "TableauPileView1 #2 -> TableauPileView3",
-                           "TableauPileView1 #3 -> TableauPileView3", "TableauPileView1 #4 -> FreePileView3",
-                           "TableauPileView1 #4 -> FreePileView4", "TableauPileView1 #4 -> TableauPileView3",
-                           "TableauPileView1 #4 -> TableauPileView4", "TableauPileView1 #4: home -> FreePileView3"}));
+    EXPECT_EQ(MovesText(*form, MovesFrom(*form, "TableauPileView1")),
+              "TableauPileView1 #2 -> TableauPileView2; TableauPileView1 #2 -> TableauPileView3;"
+              " TableauPileView1 #3 -> TableauPileView3; TableauPileView1 #4 -> TableauPileView3;"
+              " TableauPileView1 #4 -> TableauPileView4; TableauPileView1 #4 -> FreePileView3;"
+              " TableauPileView1 #4 -> FreePileView4; TableauPileView1 #4: home -> FreePileView3");
     // A free cell's card may go on to another cell, by drag or double-click.
-    EXPECT_EQ(MovesFrom(*form, "FreePileView1"),
-              std::vector<std::string>({"FreePileView1 #0 -> FreePileView3", "FreePileView1 #0 -> FreePileView4",
-                           "FreePileView1 #0 -> TableauPileView3", "FreePileView1 #0: home -> FreePileView3"}));
+    EXPECT_EQ(MovesText(*form, MovesFrom(*form, "FreePileView1")),
+              "FreePileView1 #0 -> TableauPileView3; FreePileView1 #0 -> FreePileView3;"
+              " FreePileView1 #0 -> FreePileView4; FreePileView1 #0: home -> FreePileView3");
     // The hint: the Ace home, then the Two after it; a card from cell to cell last.
-    EXPECT_EQ(form->MoveText(form->HintMoves().front()).toStdString(), "TableauPileView5 #0 -> FoundPileView1");
+    EXPECT_EQ(form->MoveText(form->HintMoves().front()), "TableauPileView5 #0 -> FoundPileView1");
     EXPECT_EQ(form->RoleOf(form->View(form->HintMoves().back().Source)), TPileSlot::Cell);
     ASSERT_TRUE(form->Perform(form->HintMoves().front()));
-    EXPECT_EQ(form->MoveText(form->HintMoves().front()).toStdString(), "FreePileView1 #0 -> FoundPileView1");
+    EXPECT_EQ(form->MoveText(form->HintMoves().front()), "FreePileView1 #0 -> FoundPileView1");
 
     // No empty free cell: top cards only, and a double-click with nowhere to go is no move.
     Arrange(*form,
@@ -297,8 +297,8 @@ TEST_P(FreeCellTest, LegalMovesKeepTheLiftLimitAndTheDoubleClicksFreeCell) {
              {"TableauPileView7", "7S"}, {"TableauPileView8", "8S"}},
             "FoundPileView4");
     PutOnTop(Found(4), "KH"); // takes nothing
-    EXPECT_EQ(MovesFrom(*form, "TableauPileView1"),
-              std::vector<std::string>({"TableauPileView1 #4 -> TableauPileView3", "TableauPileView1 #4 -> TableauPileView4"}));
+    EXPECT_EQ(MovesText(*form, MovesFrom(*form, "TableauPileView1")),
+              "TableauPileView1 #4 -> TableauPileView3; TableauPileView1 #4 -> TableauPileView4");
 }
 
 TEST_P(FreeCellTest, PromptsAtFiveAndSixMoves) {

@@ -273,18 +273,17 @@ namespace GameTest {
 inline void PutOnTop(TCardPileView* view, const QString& card) {
     const auto [value, suit] = ParseCard(card);
     auto& cards = view->Pile->Cards;
-    const auto it = std::find_if(cards.begin(), cards.end(), [&](TCard* c) { return c->Value == value && c->Suit == suit; });
+    const auto it =
+        std::find_if(cards.begin(), cards.end(), [&](TCard* c) { return c->Value == value && c->Suit == suit; });
     ASSERT_NE(it, cards.end()) << card.toStdString();
     std::rotate(it, it + 1, cards.end());
 }
 
-// The legal moves (from the named pile) as text ("TableauPileView1 #2 -> TableauPileView5"), sorted.
-inline std::vector<std::string> MovesFrom(const TGameForm& form, const QString& source = {}) {
-    std::vector<std::string> out;
+// The legal moves from the named pile, in the window's order.
+inline TMoves MovesFrom(const TGameForm& form, const QString& source) {
+    TMoves out;
     for (const TMove& move : form.LegalMoves())
-        if (source.isEmpty() || form.View(move.Source)->objectName() == source)
-            out.push_back(form.MoveText(move).toStdString());
-    std::sort(out.begin(), out.end());
+        if (form.View(move.Source)->objectName() == source) out.push_back(move);
     return out;
 }
 

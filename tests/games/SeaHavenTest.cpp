@@ -126,22 +126,22 @@ TEST_P(SeaHavenTest, LegalMovesLiftSuitRunsWithinTheLimitAndOnlyKingsFillColumns
              {"TableauPileView10", "10C"}},
             "FoundPileView4");
     PutOnTop(Found(4), "KS"); // takes nothing
-    EXPECT_EQ(MovesFrom(*form, "TableauPileView1"),
-              std::vector<std::string>({"TableauPileView1 #1 -> TableauPileView2", "TableauPileView1 #3 -> FreePileView3",
-                           "TableauPileView1 #3 -> FreePileView4", "TableauPileView1 #3: home -> FreePileView3"}));
-    EXPECT_EQ(MovesFrom(*form, "TableauPileView3"),
-              std::vector<std::string>({"TableauPileView3 #1 -> TableauPileView5", "TableauPileView3 #2 -> FreePileView3",
-                           "TableauPileView3 #2 -> FreePileView4", "TableauPileView3 #2: home -> FreePileView3"}));
+    EXPECT_EQ(MovesText(*form, MovesFrom(*form, "TableauPileView1")),
+              "TableauPileView1 #1 -> TableauPileView2; TableauPileView1 #3 -> FreePileView3;"
+              " TableauPileView1 #3 -> FreePileView4; TableauPileView1 #3: home -> FreePileView3");
+    EXPECT_EQ(MovesText(*form, MovesFrom(*form, "TableauPileView3")),
+              "TableauPileView3 #1 -> TableauPileView5; TableauPileView3 #2 -> FreePileView3;"
+              " TableauPileView3 #2 -> FreePileView4; TableauPileView3 #2: home -> FreePileView3");
     // The hint builds the spades' run onto the Jack.
-    EXPECT_EQ(form->MoveText(form->HintMoves().front()).toStdString(), "TableauPileView3 #1 -> TableauPileView5");
+    EXPECT_EQ(form->MoveText(form->HintMoves().front()), "TableauPileView3 #1 -> TableauPileView5");
     // One empty cell: the King's run of three stays.
     Arrange(*form,
             {{"FreePileView1", "4C"}, {"FreePileView2", "5C"}, {"FreePileView3", "6C"},
              {"TableauPileView1", "2D KH QH JH"}, {"TableauPileView2", ""}},
             "FoundPileView4");
     PutOnTop(Found(4), "KS"); // takes nothing
-    EXPECT_EQ(MovesFrom(*form, "TableauPileView1"),
-              std::vector<std::string>({"TableauPileView1 #3 -> FreePileView4", "TableauPileView1 #3: home -> FreePileView4"}));
+    EXPECT_EQ(MovesText(*form, MovesFrom(*form, "TableauPileView1")),
+              "TableauPileView1 #3 -> FreePileView4; TableauPileView1 #3: home -> FreePileView4");
 }
 
 TEST_P(SeaHavenTest, ThePresetTargetIsTheFirstLegalColumnAndNeverAFreeCell) {

@@ -249,7 +249,8 @@ private:
         const TMoves legal = form_->LegalMoves();
         return std::any_of(legal.begin(), legal.end(), [&](const TMove& m) {
             if (m.Source != source || m.Index != index) return false;
-            if (to == nullptr) return m.Type == TMove::SendHome && form_->RoleOf(form_->MoveTarget(m)) == TPileSlot::Foundation;
+            if (to == nullptr)
+                return m.Type == TMove::SendHome && form_->RoleOf(form_->MoveTarget(m)) == TPileSlot::Foundation;
             return m.Type == TMove::Drop && m.Target == form_->IndexOf(to);
         });
     }
