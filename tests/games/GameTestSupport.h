@@ -264,22 +264,7 @@ inline QString MovesText(const TGameForm& form, const TMoves& moves) {
     return out.join(QStringLiteral("; "));
 }
 
-} // namespace GameTest
-
-namespace GameTest {
-
-// Puts `card` ("KS"), which lies in `view`, on top of it: a known top for the
-// pile Arrange filled with the rest of the deck.
-inline void PutOnTop(TCardPileView* view, const QString& card) {
-    const auto [value, suit] = ParseCard(card);
-    auto& cards = view->Pile->Cards;
-    const auto it =
-        std::find_if(cards.begin(), cards.end(), [&](TCard* c) { return c->Value == value && c->Suit == suit; });
-    ASSERT_NE(it, cards.end()) << card.toStdString();
-    std::rotate(it, it + 1, cards.end());
-}
-
-// The legal moves from the named pile, in the window's order.
+// The legal moves from the pile named `source`, in the window's order.
 inline TMoves MovesFrom(const TGameForm& form, const QString& source) {
     TMoves out;
     for (const TMove& move : form.LegalMoves())

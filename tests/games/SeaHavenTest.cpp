@@ -115,35 +115,6 @@ TEST_P(SeaHavenTest, RunsLiftInSuitWithinTheFreeCellLimit) {
     EXPECT_EQ(form->MoveCount, 2);
 }
 
-TEST_P(SeaHavenTest, LegalMovesLiftSuitRunsWithinTheLimitAndOnlyKingsFillColumns) {
-    // Two empty free cells: the three hearts under the King may go to the empty
-    // column, the Queen's run may not; Jack-Ten-Nine in two suits is no run.
-    Arrange(*form,
-            {{"FreePileView1", "4C"}, {"FreePileView2", "5C"}, {"FreePileView3", ""}, {"FreePileView4", ""},
-             {"TableauPileView1", "2D KH QH JH"}, {"TableauPileView2", ""}, {"TableauPileView3", "JD 10S 9S"},
-             {"TableauPileView4", "QD"}, {"TableauPileView5", "JS"}, {"TableauPileView6", "2S"},
-             {"TableauPileView7", "4S"}, {"TableauPileView8", "6H"}, {"TableauPileView9", "8H"},
-             {"TableauPileView10", "10C"}},
-            "FoundPileView4");
-    PutOnTop(Found(4), "KS"); // takes nothing
-    EXPECT_EQ(MovesText(*form, MovesFrom(*form, "TableauPileView1")),
-              "TableauPileView1 #1 -> TableauPileView2; TableauPileView1 #3 -> FreePileView3;"
-              " TableauPileView1 #3 -> FreePileView4; TableauPileView1 #3: home -> FreePileView3");
-    EXPECT_EQ(MovesText(*form, MovesFrom(*form, "TableauPileView3")),
-              "TableauPileView3 #1 -> TableauPileView5; TableauPileView3 #2 -> FreePileView3;"
-              " TableauPileView3 #2 -> FreePileView4; TableauPileView3 #2: home -> FreePileView3");
-    // The hint builds the spades' run onto the Jack.
-    EXPECT_EQ(form->MoveText(form->HintMoves().front()), "TableauPileView3 #1 -> TableauPileView5");
-    // One empty cell: the King's run of three stays.
-    Arrange(*form,
-            {{"FreePileView1", "4C"}, {"FreePileView2", "5C"}, {"FreePileView3", "6C"},
-             {"TableauPileView1", "2D KH QH JH"}, {"TableauPileView2", ""}},
-            "FoundPileView4");
-    PutOnTop(Found(4), "KS"); // takes nothing
-    EXPECT_EQ(MovesText(*form, MovesFrom(*form, "TableauPileView1")),
-              "TableauPileView1 #3 -> FreePileView4; TableauPileView1 #3: home -> FreePileView4");
-}
-
 TEST_P(SeaHavenTest, ThePresetTargetIsTheFirstLegalColumnAndNeverAFreeCell) {
     Arrange(*form,
             {{"TableauPileView1", ""}, {"TableauPileView2", "8C"}, {"TableauPileView3", "8S"},

@@ -3,9 +3,9 @@
 // freecell-solver-bin) in single-card moves, and every move of each solution
 // it finds is played through the real window as a player would: a drag from
 // pile to pile, a double-click for a card going home. Each move must be
-// taken and must have been among the window's legal moves, the table must
-// match the solver's after each move, and the game must end won. Moves that
-// no rule allows are tried on each deal and must change nothing.
+// taken, the table must match the solver's after each move, and the game must
+// end won. Moves that no rule allows are tried on each deal and must change
+// nothing. Each solver move must also be among the window's legal moves.
 #include "CastleWindow.h"
 #include "FreeCellWindow.h"
 #include "GameRegistry.h"
@@ -169,15 +169,16 @@ public:
             return false;
         }
         const TCard* moved = from->Pile->Cards[std::size_t(count - move.Cards)];
-        EXPECT_TRUE(Listed(move, from, count - move.Cards)) << move.Text.toStdString() << " is not a legal move";
         TCardPileView* to = nullptr;
         if (move.To == TSolverMove::Home) {
+            EXPECT_TRUE(Listed(move, from, nullptr)) << move.Text.toStdString() << " was not listed";
             drive_.DoubleClick(OnCard(from));
             for (TCardPileView* f : form_->Foundation)
                 if (f->Pile->CardAt(TOP_OF_PILE) == moved) to = f;
         } else {
             to = move.To == TSolverMove::Stack ? form_->Tableau.at(std::size_t(move.ToIndex))
                                                : form_->FreeCells.at(std::size_t(move.ToIndex));
+            EXPECT_TRUE(Listed(move, from, to)) << move.Text.toStdString() << " was not listed";
             drive_.Drag(OnCard(from, count - move.Cards), OnCard(to));
         }
         const bool landed = to != nullptr && to->Pile->CardIndex(moved) >= 0 &&
@@ -239,19 +240,14 @@ public:
     }
 
 private:
-    // The window lists the solver's move among its legal moves: a card sent
-    // home, or the cards from `index` dropped on the pile the solver names.
-    bool Listed(const TSolverMove& move, const TCardPileView* from, int index) const {
-        const int source = form_->IndexOf(from);
-        const TCardPileView* to = move.To == TSolverMove::Home  ? nullptr
-                                  : move.To == TSolverMove::Stack ? form_->Tableau.at(std::size_t(move.ToIndex))
-                                                                  : form_->FreeCells.at(std::size_t(move.ToIndex));
+    // The solver's move among the legal moves: its cards sent home, or dropped on `to`.
+    bool Listed(const TSolverMove& move, const TCardPileView* from, const TCardPileView* to) const {
         const TMoves legal = form_->LegalMoves();
         return std::any_of(legal.begin(), legal.end(), [&](const TMove& m) {
-            if (m.Source != source || m.Index != index) return false;
-            if (to == nullptr)
-                return m.Type == TMove::SendHome && form_->RoleOf(form_->MoveTarget(m)) == TPileSlot::Foundation;
-            return m.Type == TMove::Drop && m.Target == form_->IndexOf(to);
+            return m.Source == form_->IndexOf(from) && m.Index == int(from->Pile->Cards.size()) - move.Cards &&
+                   (to != nullptr ? m.Type == TMove::Drop && m.Target == form_->IndexOf(to)
+                                  : m.Type == TMove::SendHome &&
+                                        form_->RoleOf(form_->MoveTarget(m)) == TPileSlot::Foundation);
         });
     }
 
