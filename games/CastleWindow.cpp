@@ -221,8 +221,7 @@ TCardPileView* TCastleForm::DoubleClickTarget(const TCardPileView* view) const {
 
 void TCastleForm::DoubleClickMove(TCardPileView* view) {
     if (TCardPileView* home = DoubleClickTarget(view)) {
-        // The middle button and Shift get here too: the action is this card sent home.
-        ActionStarts(TMove::Home(IndexOf(view), static_cast<int>(view->Pile->Cards.size()) - 1, IndexOf(home)), 1);
+        ActionTarget(home);
         MoveTopCard(view, home);
         ++MoveCount;
         Play(&TSoundManager::PlayAutoplay);

@@ -48,6 +48,11 @@ protected:
     TCardPileView* DoubleClickTarget(const TCardPileView* view) const override;
     bool CanDropOnColumn(TCardPileView* target, TCardPileView* source) const;
     bool CanDropOnFoundation(TCardPileView* target, TCardPileView* source) const;
+    // The middle button on a column is the double-click move.
+    TMove PressMove(const TCardPileView* view, Qt::MouseButton button, Qt::KeyboardModifiers shift) const override {
+        if (button != Qt::MiddleButton) return TGameForm::PressMove(view, button, shift);
+        return TMove::Home(IndexOf(view), static_cast<int>(view->Pile->Cards.size()) - 1);
+    }
     void MoveDone();
     void AutoplayPass();
 

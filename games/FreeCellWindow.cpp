@@ -237,8 +237,7 @@ TCardPileView* TFreeCellForm::DoubleClickTarget(const TCardPileView* view) const
 
 void TFreeCellForm::DoubleClickMove(TCardPileView* view) {
     if (TCardPileView* target = DoubleClickTarget(view)) {
-        // The middle button and Shift get here too: the action is this card sent on.
-        ActionStarts(TMove::Home(IndexOf(view), static_cast<int>(view->Pile->Cards.size()) - 1, IndexOf(target)), 1);
+        ActionTarget(target);
         MoveTopCard(view, target);
         if (RoleOf(target) == TPileSlot::Foundation) Play(&TSoundManager::PlayAutoplay); // a free cell is silent
         ++MoveCount;

@@ -57,6 +57,11 @@ protected:
     // The first legal destination of a drag that has none yet.
     virtual void PresetDropTarget(TCardPileView* source);
 
+    // The middle button on a column is the double-click move.
+    TMove PressMove(const TCardPileView* view, Qt::MouseButton button, Qt::KeyboardModifiers shift) const override {
+        if (button != Qt::MiddleButton) return TGameForm::PressMove(view, button, shift);
+        return TMove::Home(IndexOf(view), static_cast<int>(view->Pile->Cards.size()) - 1);
+    }
     void MoveDone();
     void AutoplayPass();
 
