@@ -122,6 +122,10 @@ int TCastleForm::CountScore() const {
 
 // --- Picking up: the outer card only ---
 
+bool TCastleForm::MayLift(const TCardPileView* view, int index) const {
+    return RoleOf(view) == TPileSlot::Tableau && index == static_cast<int>(view->Pile->Cards.size()) - 1;
+}
+
 void TCastleForm::TableauPileView1MouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int,
                                             int) {
     if (button == Qt::MiddleButton) {
@@ -129,29 +133,47 @@ void TCastleForm::TableauPileView1MouseDown(QObject* sender, Qt::MouseButton but
         return;
     }
     if (TCardPileView* view = LiftablePress(sender, button, shift))
-        view->CanDrag = view->SelectedCard == view->Pile->CardAt(TOP_OF_PILE);
+        view->CanDrag = MayLift(view, view->Pile->CardIndex(view->SelectedCard));
 }
 
 // --- Dropping: one lower in any suit; anything into an empty row ---
 
-bool TCastleForm::CanDropOnColumn(TCardPileView* target, TCardPileView* source) const {
-    if (target == source || source->DragPile->Cards.size() != 1) return false;
+bool TCastleForm::Takes(const TCardPileView* target, const TCard* bottom, std::size_t count) const {
     const TCard* top = target->Pile->CardAt(TOP_OF_PILE);
-    return top == nullptr || Rules::DownAnySuit(source->DragPile->Cards.front(), top);
+    if (count != 1) return false;
+    switch (RoleOf(target)) {
+    case TPileSlot::Tableau:
+        return top == nullptr || Rules::DownAnySuit(bottom, top);
+    case TPileSlot::Foundation:
+        // The Aces are home from the deal: an empty foundation takes nothing.
+        return top != nullptr && Rules::UpSameSuitFromAce(bottom, top);
+    default:
+        return false;
+    }
+}
+
+bool TCastleForm::MayLand(const TCardPileView* target, const TCardPileView* source, int index) const {
+    const std::vector<TCard*>& cards = source->Pile->Cards;
+    return target != source &&
+           Takes(target, cards[static_cast<std::size_t>(index)], cards.size() - static_cast<std::size_t>(index));
+}
+
+bool TCastleForm::MayLandDragged(const TCardPileView* target, const TCardPileView* source) const {
+    const std::vector<TCard*>& lifted = source->DragPile->Cards;
+    return target != source && !lifted.empty() && Takes(target, lifted.front(), lifted.size());
+}
+
+bool TCastleForm::CanDropOnColumn(TCardPileView* target, TCardPileView* source) const {
+    return RoleOf(target) == TPileSlot::Tableau && MayLandDragged(target, source);
 }
 
 bool TCastleForm::CanDropOnFoundation(TCardPileView* target, TCardPileView* source) const {
-    const TCard* top = target->Pile->CardAt(TOP_OF_PILE);
-    return source->DragPile->Cards.size() == 1 && top != nullptr &&
-           Rules::UpSameSuitFromAce(source->DragPile->Cards.front(), top);
+    return RoleOf(target) == TPileSlot::Foundation && MayLandDragged(target, source);
 }
 
 TCardPileView* TCastleForm::FoundationFor(const TCard* card) const {
-    // The Aces are home from the deal: an empty foundation takes nothing.
-    for (TCardPileView* f : Foundation) {
-        const TCard* top = f->Pile->CardAt(TOP_OF_PILE);
-        if (top != nullptr && Rules::UpSameSuitFromAce(card, top)) return f;
-    }
+    for (TCardPileView* f : Foundation)
+        if (Takes(f, card, 1)) return f;
     return nullptr;
 }
 
@@ -192,10 +214,14 @@ void TCastleForm::TableauPileView1DblClick(QObject* sender) {
     DoubleClickMove(static_cast<TCardPileView*>(sender));
 }
 
+TCardPileView* TCastleForm::DoubleClickTarget(const TCardPileView* view) const {
+    const TCard* card = view->Pile->CardAt(TOP_OF_PILE);
+    return card != nullptr && RoleOf(view) == TPileSlot::Tableau ? FoundationFor(card) : nullptr;
+}
+
 void TCastleForm::DoubleClickMove(TCardPileView* view) {
-    TCard* card = view->Pile->CardAt(TOP_OF_PILE);
-    if (card == nullptr) return;
-    if (TCardPileView* home = FoundationFor(card)) {
+    if (TCardPileView* home = DoubleClickTarget(view)) {
+        ActionTarget(home);
         MoveTopCard(view, home);
         ++MoveCount;
         Play(&TSoundManager::PlayAutoplay);

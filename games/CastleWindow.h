@@ -38,8 +38,21 @@ protected:
     void DoubleClickMove(TCardPileView* view) override;
     TCardPileView* FoundationFor(const TCard* card) const override;
 
+    // The rules, shared by the press and drag handlers, the double-click,
+    // autoplay and the list of legal moves.
+    bool MayLift(const TCardPileView* view, int index) const override;
+    // Whether `target` takes `count` cards headed by `bottom`.
+    bool Takes(const TCardPileView* target, const TCard* bottom, std::size_t count) const;
+    bool MayLand(const TCardPileView* target, const TCardPileView* source, int index) const override;
+    bool MayLandDragged(const TCardPileView* target, const TCardPileView* source) const;
+    TCardPileView* DoubleClickTarget(const TCardPileView* view) const override;
     bool CanDropOnColumn(TCardPileView* target, TCardPileView* source) const;
     bool CanDropOnFoundation(TCardPileView* target, TCardPileView* source) const;
+    // The middle button on a column is the double-click move.
+    TMove PressMove(const TCardPileView* view, Qt::MouseButton button, Qt::KeyboardModifiers shift) const override {
+        if (button != Qt::MiddleButton) return TGameForm::PressMove(view, button, shift);
+        return TMove::Home(IndexOf(view), static_cast<int>(view->Pile->Cards.size()) - 1);
+    }
     void MoveDone();
     void AutoplayPass();
 

@@ -63,7 +63,7 @@ void TFreeCellForm::BindEvents() {
              .EndDrag = &F::TableauPileView1EndDrag});
     Bind<F>(this, FreeCells,
             {.MouseDown = &F::FreePileView1MouseDown, .DblClick = &F::TableauPileView1DblClick,
-             .StartDrag = &F::TableauPileView1StartDrag, .DragOver = &F::FreeCellDragOver,
+             .StartDrag = &F::TableauPileView1StartDrag, .DragOver = &F::FreePileView1DragOver,
              .EndDrag = &F::TableauPileView1EndDrag});
     Bind<F>(this, Foundation, {.DragOver = &F::FoundPileView1DragOver});
 }
@@ -112,38 +112,74 @@ bool TFreeCellForm::FollowsInRun(const TCard* card, const TCard* below) const {
     return Rules::DownAlternate(card, below);
 }
 
+bool TFreeCellForm::MayLift(const TCardPileView* view, int index) const {
+    const TCardPile& pile = *view->Pile;
+    const int lifted = static_cast<int>(pile.Cards.size()) - index;
+    switch (RoleOf(view)) {
+    case TPileSlot::Tableau:
+        // Empty columns do not raise the limit.
+        return lifted <= MostCardsToLift() &&
+               Rules::IsRun(pile, index, [this](const TCard* c, const TCard* b) { return FollowsInRun(c, b); });
+    case TPileSlot::Cell:
+        return lifted == 1;
+    default:
+        return false;
+    }
+}
+
 void TFreeCellForm::TableauPileView1MouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
                                               int, int) {
     if (button == Qt::MiddleButton) {
         DoubleClickMove(static_cast<TCardPileView*>(sender));
         return;
     }
-    if (TCardPileView* view = LiftablePress(sender, button, shift)) {
-        const TCardPile& pile = *view->Pile;
-        const int from = pile.CardIndex(view->SelectedCard);
-        const int lifted = static_cast<int>(pile.Cards.size()) - from;
-        view->CanDrag = lifted <= MostCardsToLift() &&
-                        Rules::IsRun(pile, from, [this](const TCard* c, const TCard* b) { return FollowsInRun(c, b); });
-    }
+    if (TCardPileView* view = LiftablePress(sender, button, shift))
+        view->CanDrag = MayLift(view, view->Pile->CardIndex(view->SelectedCard));
 }
 
 void TFreeCellForm::FreePileView1MouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int,
                                            int) {
     if (TCardPileView* view = LiftablePress(sender, button, shift))
-        view->CanDrag = view->SelectedCard == view->Pile->CardAt(TOP_OF_PILE);
+        view->CanDrag = MayLift(view, view->Pile->CardIndex(view->SelectedCard));
 }
 
 // --- Dropping: alternate colours down, anything on an empty column ---
 
-bool TFreeCellForm::CanDropOnColumn(TCardPileView* target, TCardPileView* source) const {
-    if (target == source || source->DragPile->Cards.empty()) return false;
+bool TFreeCellForm::ColumnTakes(const TCard* bottom, const TCard* top) const {
+    return top == nullptr || Rules::DownAlternate(bottom, top);
+}
+
+bool TFreeCellForm::Takes(const TCardPileView* target, const TCard* bottom, std::size_t count) const {
     const TCard* top = target->Pile->CardAt(TOP_OF_PILE);
-    return top == nullptr || Rules::DownAlternate(source->DragPile->Cards.front(), top);
+    switch (RoleOf(target)) {
+    case TPileSlot::Tableau:
+        return ColumnTakes(bottom, top);
+    case TPileSlot::Foundation:
+        return count == 1 && Rules::UpSameSuitFromAce(bottom, top);
+    case TPileSlot::Cell:
+        return count == 1 && top == nullptr;
+    default:
+        return false;
+    }
+}
+
+bool TFreeCellForm::MayLand(const TCardPileView* target, const TCardPileView* source, int index) const {
+    const std::vector<TCard*>& cards = source->Pile->Cards;
+    return target != source &&
+           Takes(target, cards[static_cast<std::size_t>(index)], cards.size() - static_cast<std::size_t>(index));
+}
+
+bool TFreeCellForm::MayLandDragged(const TCardPileView* target, const TCardPileView* source) const {
+    const std::vector<TCard*>& lifted = source->DragPile->Cards;
+    return target != source && !lifted.empty() && Takes(target, lifted.front(), lifted.size());
+}
+
+bool TFreeCellForm::CanDropOnColumn(TCardPileView* target, TCardPileView* source) const {
+    return RoleOf(target) == TPileSlot::Tableau && MayLandDragged(target, source);
 }
 
 bool TFreeCellForm::CanDropOnFoundation(TCardPileView* target, TCardPileView* source) const {
-    return source->DragPile->Cards.size() == 1 &&
-           Rules::UpSameSuitFromAce(source->DragPile->Cards.front(), target->Pile->CardAt(TOP_OF_PILE));
+    return RoleOf(target) == TPileSlot::Foundation && MayLandDragged(target, source);
 }
 
 void TFreeCellForm::PresetDropTarget(TCardPileView* source) {
@@ -172,6 +208,10 @@ void TFreeCellForm::FoundPileView1DragOver(QObject* sender, TCardPileView* sourc
                 [this](TCardPileView* t, TCardPileView* s) { return CanDropOnFoundation(t, s); });
 }
 
+void TFreeCellForm::FreePileView1DragOver(QObject* sender, TCardPileView* source, int, int, bool& accept) {
+    OfferTarget(sender, source, accept, [this](TCardPileView* t, TCardPileView* s) { return MayLandDragged(t, s); });
+}
+
 void TFreeCellForm::TableauPileView1EndDrag(QObject* sender, QObject*, int, int) {
     auto* source = static_cast<TCardPileView*>(sender);
     if (source->DropTarget == nullptr) return;
@@ -187,18 +227,30 @@ void TFreeCellForm::TableauPileView1DblClick(QObject* sender) {
     DoubleClickMove(static_cast<TCardPileView*>(sender));
 }
 
+TCardPileView* TFreeCellForm::DoubleClickTarget(const TCardPileView* view) const {
+    const TPileSlot::Role role = RoleOf(view);
+    const TCard* card = view->Pile->CardAt(TOP_OF_PILE);
+    if (card == nullptr || (role != TPileSlot::Tableau && role != TPileSlot::Cell)) return nullptr;
+    if (TCardPileView* home = FoundationFor(card)) return home;
+    return FirstEmptyCell();
+}
+
 void TFreeCellForm::DoubleClickMove(TCardPileView* view) {
-    TCard* card = view->Pile->CardAt(TOP_OF_PILE);
-    if (card == nullptr) return;
-    if (TCardPileView* home = FoundationFor(card)) {
-        MoveTopCard(view, home);
-        Play(&TSoundManager::PlayAutoplay);
-        ++MoveCount;
-    } else if (TCardPileView* cell = FirstEmptyCell()) {
-        MoveTopCard(view, cell); // silently
+    if (TCardPileView* target = DoubleClickTarget(view)) {
+        ActionTarget(target);
+        MoveTopCard(view, target);
+        if (RoleOf(target) == TPileSlot::Foundation) Play(&TSoundManager::PlayAutoplay); // a free cell is silent
         ++MoveCount;
     }
     MoveDone();
+}
+
+int TFreeCellForm::HintScore(const TMove& move) const {
+    // A card from one free cell to another gains nothing: the very last choice.
+    const TCardPileView* target = MoveTarget(move);
+    if (RoleOf(View(move.Source)) == TPileSlot::Cell && target != nullptr && RoleOf(target) == TPileSlot::Cell)
+        return -1000;
+    return TGameForm::HintScore(move);
 }
 
 void TFreeCellForm::MoveDone() {

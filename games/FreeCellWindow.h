@@ -25,6 +25,7 @@ public:
     void TableauPileView1StartDrag(QObject* sender);
     void TableauPileView1DragOver(QObject* sender, TCardPileView* source, int x, int y, bool& accept);
     void FoundPileView1DragOver(QObject* sender, TCardPileView* source, int x, int y, bool& accept);
+    void FreePileView1DragOver(QObject* sender, TCardPileView* source, int x, int y, bool& accept);
     void TableauPileView1EndDrag(QObject* sender, QObject* target, int x, int y);
     void Autoplay1Click();
 
@@ -37,14 +38,30 @@ protected:
     int CountScore() const override;
     void DoubleClickMove(TCardPileView* view) override;
 
+    // The rules, shared by the press and drag handlers, the double-click,
+    // autoplay and the list of legal moves.
     // How a lifted run is built: each card on the one below it.
     virtual bool FollowsInRun(const TCard* card, const TCard* below) const;
+    // Whether a column whose top card is `top` (null: empty) takes a run headed by `bottom`.
+    virtual bool ColumnTakes(const TCard* bottom, const TCard* top) const;
+    // Whether `target` takes `count` cards headed by `bottom`.
+    bool Takes(const TCardPileView* target, const TCard* bottom, std::size_t count) const;
+    bool MayLift(const TCardPileView* view, int index) const override;
+    bool MayLand(const TCardPileView* target, const TCardPileView* source, int index) const override;
+    bool MayLandDragged(const TCardPileView* target, const TCardPileView* source) const;
+    TCardPileView* DoubleClickTarget(const TCardPileView* view) const override;
+    int HintScore(const TMove& move) const override;
     // Whether the cards lifted in `source` may go onto the column `target`.
-    virtual bool CanDropOnColumn(TCardPileView* target, TCardPileView* source) const;
+    bool CanDropOnColumn(TCardPileView* target, TCardPileView* source) const;
     bool CanDropOnFoundation(TCardPileView* target, TCardPileView* source) const;
     // The first legal destination of a drag that has none yet.
     virtual void PresetDropTarget(TCardPileView* source);
 
+    // The middle button on a column is the double-click move.
+    TMove PressMove(const TCardPileView* view, Qt::MouseButton button, Qt::KeyboardModifiers shift) const override {
+        if (button != Qt::MiddleButton) return TGameForm::PressMove(view, button, shift);
+        return TMove::Home(IndexOf(view), static_cast<int>(view->Pile->Cards.size()) - 1);
+    }
     void MoveDone();
     void AutoplayPass();
 

@@ -73,10 +73,7 @@ bool TSeaHavenForm::FollowsInRun(const TCard* card, const TCard* below) const {
     return Rules::DownSameSuit(card, below);
 }
 
-bool TSeaHavenForm::CanDropOnColumn(TCardPileView* target, TCardPileView* source) const {
-    if (target == source || source->DragPile->Cards.empty()) return false;
-    const TCard* bottom = source->DragPile->Cards.front();
-    const TCard* top = target->Pile->CardAt(TOP_OF_PILE);
+bool TSeaHavenForm::ColumnTakes(const TCard* bottom, const TCard* top) const {
     return top != nullptr ? Rules::DownSameSuit(bottom, top) : bottom->Value == FS_KING;
 }
 

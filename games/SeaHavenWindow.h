@@ -20,7 +20,7 @@ protected:
 
     void DealCards(bool newDeal, bool quiet) override;
     bool FollowsInRun(const TCard* card, const TCard* below) const override;
-    bool CanDropOnColumn(TCardPileView* target, TCardPileView* source) const override;
+    bool ColumnTakes(const TCard* bottom, const TCard* top) const override;
     void PresetDropTarget(TCardPileView* source) override;
 };
 

@@ -155,6 +155,15 @@ TEST_P(CastleTest, FoundationsTakeTheNextCardOfTheirSuitAndNoneWhenEmpty) {
     EXPECT_EQ(form->MoveCount, 1);
 }
 
+TEST_P(CastleTest, LegalMovesAreOuterCardsOnlyAndAnEmptyFoundationTakesNothing) {
+    ArrangeRows({"KC 9H", "10D", "5C", "2H", "AD", "KD", "KS", "KH"},
+                {{"FoundationPileView1", "AH"}, {"FoundationPileView2", "AS"}, {"FoundationPileView4", "AC"}});
+    EXPECT_EQ(MovesText(*form, form->LegalMoves()),
+              "TableauPileView1 #1 -> TableauPileView2; TableauPileView4 #0 -> FoundationPileView1; "
+              "TableauPileView4 #0: home -> FoundationPileView1; TableauPileView5 #0 -> TableauPileView4");
+    EXPECT_EQ(form->MoveText(form->HintMoves().front()), "TableauPileView4 #0 -> FoundationPileView1");
+}
+
 TEST_P(CastleTest, AutoplayCascadesFromOneMoveAndIsKeptPerCardSize) {
     ArrangeRows({"3H 2H", "5H 4H", "3S 2S", "QS", "KH", "7C", "8C", "9C"},
                 {{"FoundationPileView1", "AH"}, {"FoundationPileView2", "AS"}});

@@ -265,6 +265,20 @@ TEST_P(FreeCellTest, AutoplayCascadesFreeCellsFirstAndIsSaved) {
     EXPECT_EQ(TProfile("FreeCell", "Autoplay").Text(), "False");
 }
 
+TEST_P(FreeCellTest, LegalMovesKeepTheLiftLimitAndTheDoubleClicksFreeCell) {
+    // One empty free cell: two cards lift, not the Jack's three onto the red Queen.
+    Arrange(*form, {{"FreePileView1", "2H"}, {"TableauPileView1", "KC QH JS 10H 9C"}, {"TableauPileView2", "QD"},
+                    {"TableauPileView4", "10D"}, {"TableauPileView5", "5S"}, {"TableauPileView6", "6S"},
+                    {"TableauPileView7", "7S"}, {"TableauPileView8", "8S"}, {"FreePileView2", "9S"}},
+            "FreePileView4");
+    EXPECT_EQ(MovesText(*form, MovesFrom(*form, "TableauPileView1")),
+              "TableauPileView1 #3 -> TableauPileView3; TableauPileView1 #4 -> TableauPileView3; "
+              "TableauPileView1 #4 -> TableauPileView4; TableauPileView1 #4 -> FreePileView3; "
+              "TableauPileView1 #4: home -> FreePileView3");
+    // A card from cell to cell is listed, and the hint's last choice.
+    EXPECT_EQ(form->RoleOf(form->MoveTarget(form->HintMoves().back())), TPileSlot::Cell);
+}
+
 TEST_P(FreeCellTest, PromptsAtFiveAndSixMoves) {
     drive->DoubleClick(OnCard(Column(1)));
     ASSERT_EQ(form->MoveCount, 1);

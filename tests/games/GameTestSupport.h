@@ -264,4 +264,12 @@ inline QString MovesText(const TGameForm& form, const TMoves& moves) {
     return out.join(QStringLiteral("; "));
 }
 
+// The legal moves from the pile named `source`, in the window's order.
+inline TMoves MovesFrom(const TGameForm& form, const QString& source) {
+    TMoves out;
+    for (const TMove& move : form.LegalMoves())
+        if (form.View(move.Source)->objectName() == source) out.push_back(move);
+    return out;
+}
+
 } // namespace GameTest

@@ -5,7 +5,7 @@
 // pile to pile, a double-click for a card going home. Each move must be
 // taken, the table must match the solver's after each move, and the game must
 // end won. Moves that no rule allows are tried on each deal and must change
-// nothing.
+// nothing. Each solver move must also be among the window's legal moves.
 #include "CastleWindow.h"
 #include "FreeCellWindow.h"
 #include "GameRegistry.h"
@@ -171,12 +171,14 @@ public:
         const TCard* moved = from->Pile->Cards[std::size_t(count - move.Cards)];
         TCardPileView* to = nullptr;
         if (move.To == TSolverMove::Home) {
+            EXPECT_TRUE(Listed(move, from, nullptr)) << move.Text.toStdString() << " was not listed";
             drive_.DoubleClick(OnCard(from));
             for (TCardPileView* f : form_->Foundation)
                 if (f->Pile->CardAt(TOP_OF_PILE) == moved) to = f;
         } else {
             to = move.To == TSolverMove::Stack ? form_->Tableau.at(std::size_t(move.ToIndex))
                                                : form_->FreeCells.at(std::size_t(move.ToIndex));
+            EXPECT_TRUE(Listed(move, from, to)) << move.Text.toStdString() << " was not listed";
             drive_.Drag(OnCard(from, count - move.Cards), OnCard(to));
         }
         const bool landed = to != nullptr && to->Pile->CardIndex(moved) >= 0 &&
@@ -238,6 +240,17 @@ public:
     }
 
 private:
+    // The solver's move among the legal moves: its cards sent home, or dropped on `to`.
+    bool Listed(const TSolverMove& move, const TCardPileView* from, const TCardPileView* to) const {
+        const TMoves legal = form_->LegalMoves();
+        return std::any_of(legal.begin(), legal.end(), [&](const TMove& m) {
+            return m.Source == form_->IndexOf(from) && m.Index == int(from->Pile->Cards.size()) - move.Cards &&
+                   (to != nullptr ? m.Type == TMove::Drop && m.Target == form_->IndexOf(to)
+                                  : m.Type == TMove::SendHome &&
+                                        form_->RoleOf(form_->MoveTarget(m)) == TPileSlot::Foundation);
+        });
+    }
+
     bool HasHome(const TCard* card) const {
         for (const TCardPileView* f : form_->Foundation) {
             const TCard* top = f->Pile->CardAt(TOP_OF_PILE);
