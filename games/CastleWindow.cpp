@@ -152,17 +152,6 @@ bool TCastleForm::Takes(const TCardPileView* target, const TCard* bottom, std::s
     }
 }
 
-bool TCastleForm::MayLand(const TCardPileView* target, const TCardPileView* source, int index) const {
-    const std::vector<TCard*>& cards = source->Pile->Cards;
-    return target != source &&
-           Takes(target, cards[static_cast<std::size_t>(index)], cards.size() - static_cast<std::size_t>(index));
-}
-
-bool TCastleForm::MayLandDragged(const TCardPileView* target, const TCardPileView* source) const {
-    const std::vector<TCard*>& lifted = source->DragPile->Cards;
-    return target != source && !lifted.empty() && Takes(target, lifted.front(), lifted.size());
-}
-
 bool TCastleForm::CanDropOnColumn(TCardPileView* target, TCardPileView* source) const {
     return RoleOf(target) == TPileSlot::Tableau && MayLandDragged(target, source);
 }

@@ -42,9 +42,7 @@ protected:
     // autoplay and the list of legal moves.
     bool MayLift(const TCardPileView* view, int index) const override;
     // Whether `target` takes `count` cards headed by `bottom`.
-    bool Takes(const TCardPileView* target, const TCard* bottom, std::size_t count) const;
-    bool MayLand(const TCardPileView* target, const TCardPileView* source, int index) const override;
-    bool MayLandDragged(const TCardPileView* target, const TCardPileView* source) const;
+    bool Takes(const TCardPileView* target, const TCard* bottom, std::size_t count) const override;
     TCardPileView* DoubleClickTarget(const TCardPileView* view) const override;
     bool CanDropOnColumn(TCardPileView* target, TCardPileView* source) const;
     bool CanDropOnFoundation(TCardPileView* target, TCardPileView* source) const;

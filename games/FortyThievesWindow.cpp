@@ -204,7 +204,8 @@ bool TFortyThievesForm::ColumnTakes(const TCardPileView* target, const TCard* ca
     return top == nullptr || Rules::DownSameSuit(card, top);
 }
 
-bool TFortyThievesForm::Takes(const TCardPileView* target, const TCard* card) const {
+bool TFortyThievesForm::Takes(const TCardPileView* target, const TCard* card, std::size_t count) const {
+    if (count != 1) return false;
     switch (RoleOf(target)) {
     case TPileSlot::Tableau:
         return ColumnTakes(target, card);
@@ -213,16 +214,6 @@ bool TFortyThievesForm::Takes(const TCardPileView* target, const TCard* card) co
     default:
         return false;
     }
-}
-
-bool TFortyThievesForm::MayLand(const TCardPileView* target, const TCardPileView* source, int index) const {
-    const std::vector<TCard*>& cards = source->Pile->Cards;
-    return target != source && index + 1 == static_cast<int>(cards.size()) &&
-           Takes(target, cards[static_cast<std::size_t>(index)]);
-}
-
-bool TFortyThievesForm::MayLandDragged(const TCardPileView* target, const TCardPileView* source) const {
-    return target != source && source->DragPile->Cards.size() == 1 && Takes(target, source->DragPile->Cards.front());
 }
 
 void TFortyThievesForm::TableauPile1StartDrag(QObject* sender) {

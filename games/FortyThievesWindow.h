@@ -59,11 +59,9 @@ protected:
     // The rules: a press lifts a face-up top card; a column or a foundation
     // takes one card by its role; the double-click sends it home.
     bool MayLift(const TCardPileView* view, int index) const override;
-    bool Takes(const TCardPileView* target, const TCard* card) const;
+    bool Takes(const TCardPileView* target, const TCard* card, std::size_t count) const override;
     // Whether a column takes `card` (down in suit; any card on an empty one).
     virtual bool ColumnTakes(const TCardPileView* target, const TCard* card) const;
-    bool MayLand(const TCardPileView* target, const TCardPileView* source, int index) const override;
-    bool MayLandDragged(const TCardPileView* target, const TCardPileView* source) const;
     TCardPileView* DoubleClickTarget(const TCardPileView* view) const override;
     bool StockTurnChanges() const override { return !StockEmpty(); }
     // What a game of this shape does after a card was played (or a

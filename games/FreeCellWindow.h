@@ -45,10 +45,8 @@ protected:
     // Whether a column whose top card is `top` (null: empty) takes a run headed by `bottom`.
     virtual bool ColumnTakes(const TCard* bottom, const TCard* top) const;
     // Whether `target` takes `count` cards headed by `bottom`.
-    bool Takes(const TCardPileView* target, const TCard* bottom, std::size_t count) const;
+    bool Takes(const TCardPileView* target, const TCard* bottom, std::size_t count) const override;
     bool MayLift(const TCardPileView* view, int index) const override;
-    bool MayLand(const TCardPileView* target, const TCardPileView* source, int index) const override;
-    bool MayLandDragged(const TCardPileView* target, const TCardPileView* source) const;
     TCardPileView* DoubleClickTarget(const TCardPileView* view) const override;
     int HintScore(const TMove& move) const override;
     // Whether the cards lifted in `source` may go onto the column `target`.

@@ -152,8 +152,6 @@ public:
     void FormMouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     // The bare table (and views bound to it): accepts exactly when the drag has a target.
     virtual void FormDragOver(QObject* sender, TCardPileView* source, int x, int y, bool& accept);
-    // A free cell takes one card when it is empty.
-    void FreeCellDragOver(QObject* sender, TCardPileView* source, int x, int y, bool& accept);
 
 protected:
     TGameForm(const TGameInfo& info, const TLayout& layout, QWidget* parent);
@@ -192,9 +190,14 @@ protected:
     // Whether card `index` of `view` may be lifted with the cards above it:
     // the decision of the game's press handler.
     virtual bool MayLift(const TCardPileView*, int) const { return false; }
-    // Whether the cards from `index` of `source` may land on `target`: the
-    // game's drag checks.
-    virtual bool MayLand(const TCardPileView*, const TCardPileView*, int) const { return false; }
+    // Whether `target` takes `count` cards whose bottom card is `bottom`:
+    // the game's landing rule, by the target's role.
+    virtual bool Takes(const TCardPileView*, const TCard*, std::size_t) const { return false; }
+    // Whether the cards from `index` of `source` may land on `target`, as
+    // the table lies (Takes, by default).
+    virtual bool MayLand(const TCardPileView* target, const TCardPileView* source, int index) const;
+    // The same for the cards a drag has lifted from `source`: the drag checks.
+    bool MayLandDragged(const TCardPileView* target, const TCardPileView* source) const;
     // The piles a drag is offered to, in the game's search order (columns,
     // foundations, free cells by default).
     virtual std::vector<TCardPileView*> DropOrder() const;

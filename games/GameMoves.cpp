@@ -206,12 +206,6 @@ TCardPileView* TGameForm::FirstEmptyCell() const {
     return nullptr;
 }
 
-void TGameForm::FreeCellDragOver(QObject* sender, TCardPileView* source, int, int, bool& accept) {
-    OfferTarget(sender, source, accept, [](TCardPileView* target, TCardPileView* from) {
-        return target->Pile->Cards.empty() && from->DragPile->Cards.size() == 1;
-    });
-}
-
 // --- Undo ---
 
 void TGameForm::UndoStep() {

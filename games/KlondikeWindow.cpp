@@ -244,15 +244,6 @@ bool TKlondikeForm::Takes(const TCardPileView* target, const TCard* bottom, std:
     }
 }
 
-bool TKlondikeForm::MayLand(const TCardPileView* target, const TCardPileView* source, int index) const {
-    const std::vector<TCard*>& cards = source->Pile->Cards;
-    return Takes(target, cards[static_cast<std::size_t>(index)], cards.size() - static_cast<std::size_t>(index));
-}
-
-bool TKlondikeForm::MayLandDragged(const TCardPileView* target, const TCardPileView* source) const {
-    return !source->DragPile->Cards.empty() && Takes(target, source->DragPile->Cards.front(), source->DragPile->Cards.size());
-}
-
 void TKlondikeForm::TableauPileView1StartDrag(QObject* sender) {
     auto* source = static_cast<TCardPileView*>(sender);
     auto lands = [this](TCardPileView* t, TCardPileView* s) { return MayLandDragged(t, s); };

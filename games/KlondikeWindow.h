@@ -54,9 +54,7 @@ protected:
 
     // The rules: what a press may lift, what a pile takes.
     bool MayLift(const TCardPileView* view, int index) const override;
-    bool Takes(const TCardPileView* target, const TCard* bottom, std::size_t count) const;
-    bool MayLand(const TCardPileView* target, const TCardPileView* source, int index) const override;
-    bool MayLandDragged(const TCardPileView* target, const TCardPileView* source) const;
+    bool Takes(const TCardPileView* target, const TCard* bottom, std::size_t count) const override;
     TCardPileView* DoubleClickTarget(const TCardPileView* view) const override;
     bool StockTurnChanges() const override;
     // Whether an empty stock may be turned over again (Double Klondike's limit).

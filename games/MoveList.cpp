@@ -64,6 +64,16 @@ TCardPileView* TGameForm::StockView() const {
     return stock.empty() ? nullptr : stock.front();
 }
 
+bool TGameForm::MayLand(const TCardPileView* target, const TCardPileView* source, int index) const {
+    const std::vector<TCard*>& cards = source->Pile->Cards;
+    return target != source && Takes(target, cards[static_cast<std::size_t>(index)], cards.size() - static_cast<std::size_t>(index));
+}
+
+bool TGameForm::MayLandDragged(const TCardPileView* target, const TCardPileView* source) const {
+    const std::vector<TCard*>& lifted = source->DragPile->Cards;
+    return target != source && !lifted.empty() && Takes(target, lifted.front(), lifted.size());
+}
+
 TMoves TGameForm::LegalMoves() const {
     TMoves moves;
     const std::vector<TCardPileView*> order = DropOrder();

@@ -44,7 +44,7 @@ void Bind(Form* form, const std::vector<TCardPileView*>& views, const TPileHandl
         if (auto f = h.DblClick)
             view->OnDblClick = [form, frame, f](QObject* s) {
                 auto* v = static_cast<TCardPileView*>(s);
-                frame->ActionStarts(TMove::Home(frame->IndexOf(v), static_cast<int>(v->Pile->Cards.size()) - 1));
+                frame->ActionStarts(TMove::Home(frame->IndexOf(v), static_cast<int>(v->Pile->Cards.size()) - 1), 1);
                 (form->*f)(s);
                 frame->ActionEnds();
             };
