@@ -130,6 +130,9 @@ TSolitaireForm::TSolitaireForm(std::unique_ptr<TSoundBackend> soundBackend, QWid
 
     FormPlacement1.IniSection = QStringLiteral("MainWindow");
     FormPlacement1.Options = TFormPlacement::PositionOnly;
+    // Placed before the window exists, so the saved position is taken as the
+    // frame's (as it was saved): moved once shown, it would be the client's.
+    FormPlacement1.RestoreFormPlacement(this);
 
     TPreferencesDlg::TrayHandler = [this](bool on) { SwitchTray(on); };
 }
@@ -369,14 +372,6 @@ void TSolitaireForm::closeEvent(QCloseEvent* event) {
     if (trayIcon_) trayIcon_->hide();
     event->accept();
     emit Closed();
-}
-
-void TSolitaireForm::showEvent(QShowEvent* event) {
-    if (!placed_) {
-        placed_ = true;
-        FormPlacement1.RestoreFormPlacement(this);
-    }
-    QWidget::showEvent(event);
 }
 
 // The tray icon's menu, made with the first tray icon: most runs never show one.
