@@ -2,6 +2,7 @@
 
 #include "CardPileView.h"
 #include "Dialogs.h"
+#include "Fonts.h"
 #include "GameRegistry.h"
 #include "GameForm.h"
 #include "InfoDlg.h"
@@ -28,12 +29,10 @@
 #include <QToolButton>
 
 namespace {
-// The selector's one typeface, bold Arial or the system's sans serif in its
-// place: every text on the form asks for the same face, so it is looked up once.
+// The selector's one typeface, bold, with Arial's metrics: every text on the
+// form asks for the same face, so it is looked up once.
 QFont SelectorFont(int pixelSize) {
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
+    QFont font = ArialMetricsFont(pixelSize);
     font.setBold(true);
     return font;
 }

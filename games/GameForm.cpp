@@ -1,4 +1,5 @@
 #include "GameForm.h"
+#include "MenuNote.h"
 
 #include "CardDrag.h"
 #include "Dialogs.h"
@@ -181,6 +182,7 @@ void TGameForm::ApplySizeRule() {
 void TGameForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (created_) ApplySizeRule();
+    TMenuNote::ShowOnce(this);
 }
 
 int TGameForm::UpdateScore() {
