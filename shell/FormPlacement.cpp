@@ -54,12 +54,11 @@ void TFormPlacement::SaveFormPlacement(const QWidget* window) const {
                      : state & Qt::WindowMaximized ? kShowMaximized
                                                    : kShowNormal;
     // The normal (restored) outer rectangle, right and bottom exclusive.
-    const QRect normal = window->normalGeometry().isValid() && state != Qt::WindowNoState
-                             ? window->normalGeometry()
-                             : window->frameGeometry();
+    const bool restoredRect = window->normalGeometry().isValid() && state != Qt::WindowNoState;
+    const QRect normal = restoredRect ? window->normalGeometry() : window->frameGeometry();
     // A window closed before the window manager has placed it reports a
     // stand-in (a 1 x 1 rectangle): the position saved before stays.
-    if (!IsPlaced(normal, window->size())) return;
+    if (!restoredRect && !IsPlaced(normal, window->size())) return;
     p.Entry = QStringLiteral("Flags");
     p.SetValue(0);
     p.Entry = QStringLiteral("ShowCmd");
