@@ -181,12 +181,9 @@ TEST_F(ProfileTest, TheFirstFailedWriteOfARunIsReportedNamingTheFile) {
     ASSERT_EQ(reports.size(), 1);
     EXPECT_TRUE(reports[0].contains(TestSupport::SettingsFile())) << reports[0].toStdString();
     TProfile::WriteFailureHandler = nullptr;
-    TestSupport::ClearSettings();
 }
 
 TEST_F(ProfileTest, OnlyARectangleHoldingTheClientAreaIsSavedAsAPosition) {
-    const QSize client(329, 241);
-    EXPECT_TRUE(TFormPlacement::IsPlaced(QRect(474, 381, 331, 262), client)); // with a frame
-    EXPECT_TRUE(TFormPlacement::IsPlaced(QRect(474, 381, 329, 241), client)); // without
-    EXPECT_FALSE(TFormPlacement::IsPlaced(QRect(192, 140, 1, 1), client));    // not placed yet
+    EXPECT_TRUE(TFormPlacement::IsPlaced(QRect(474, 381, 331, 262), QSize(329, 241))); // with its frame
+    EXPECT_FALSE(TFormPlacement::IsPlaced(QRect(192, 140, 1, 1), QSize(329, 241)));    // not placed yet
 }
