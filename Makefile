@@ -12,6 +12,7 @@ PACKAGES := cmake ninja-build ccache g++ pkg-config \
 	libsdl2-dev libsdl2-image-dev \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	xvfb xauth x11-utils xdotool libx11-dev imagemagick fonts-dejavu-core \
+	fonts-liberation2 openbox \
 	freecell-solver-bin desktop-file-utils appstream \
 	dbus-daemon at-spi2-core python3-pyatspi
 

@@ -2,6 +2,7 @@
 
 #include "CardPileView.h"
 #include "Dialogs.h"
+#include "Fonts.h"
 #include "GameRegistry.h"
 #include "GameForm.h"
 #include "InfoDlg.h"
@@ -30,12 +31,10 @@
 #include <QToolButton>
 
 namespace {
-// The selector's one typeface, bold Arial or the system's sans serif in its
-// place: every text on the form asks for the same face, so it is looked up once.
+// The selector's one typeface, bold, with Arial's metrics: every text on the
+// form asks for the same face, so it is looked up once.
 QFont SelectorFont(int pixelSize) {
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
+    QFont font = ArialMetricsFont(pixelSize);
     font.setBold(true);
     return font;
 }
@@ -132,6 +131,9 @@ TSolitaireForm::TSolitaireForm(std::unique_ptr<TSoundBackend> soundBackend, QWid
 
     FormPlacement1.IniSection = QStringLiteral("MainWindow");
     FormPlacement1.Options = TFormPlacement::PositionOnly;
+    // Placed before the window exists, so the saved position is taken as the
+    // frame's (as it was saved): moved once shown, it would be the client's.
+    FormPlacement1.RestoreFormPlacement(this);
 
     TPreferencesDlg::TrayHandler = [this](bool on) { SwitchTray(on); };
 }
@@ -382,14 +384,6 @@ void TSolitaireForm::closeEvent(QCloseEvent* event) {
     if (trayIcon_) trayIcon_->hide();
     event->accept();
     emit Closed();
-}
-
-void TSolitaireForm::showEvent(QShowEvent* event) {
-    if (!placed_) {
-        placed_ = true;
-        FormPlacement1.RestoreFormPlacement(this);
-    }
-    QWidget::showEvent(event);
 }
 
 // The tray icon's menu, made with the first tray icon: most runs never show one.

@@ -104,7 +104,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -119,7 +118,6 @@ private:
     std::unique_ptr<TSoundManager> sound_;
     QSystemTrayIcon* trayIcon_ = nullptr;
     bool trayOn_ = false;
-    bool placed_ = false;
     bool iconSet_ = false;           // the window icon is set after the first paint
     bool selecting_ = false;         // the selection is being set by code
     bool changedSincePress_ = false; // a mouse press already chose the game

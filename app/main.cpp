@@ -1,12 +1,16 @@
 // Quillane: starts the selector, the preferences dialog and the system
 // requirements window, then runs until the selector closes.
+#include "Dialogs.h"
 #include "GameRegistry.h"
 #include "GameForm.h"
 #include "Preferences.h"
+#include "Profile.h"
 #include "Requirements.h"
 #include "SolitaireWindow.h"
 
 #include <QApplication>
+#include <QScreen>
+#include <cstdio>
 #include <memory>
 
 int main(int argc, char** argv) {
@@ -19,16 +23,30 @@ int main(int argc, char** argv) {
     // the last game window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // Qt cannot draw on a palette display: the requirements window would be
+    // a black box, so its message (without the word on its Help button) goes
+    // to the terminal instead.
+    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && screen->depth() <= 8) {
+        std::fprintf(stderr, "%s\n", qPrintable(ColorDepthMessage().section(QStringLiteral("\n\n"), 0, 0)));
+        return 1;
+    }
+
     // The selector first: it makes the sound manager that the preferences
     // dialog plays its opening sound through.
     auto selector = std::make_unique<TSolitaireForm>();
+    SetMainWindow(selector.get());
+    TProfile::WriteFailureHandler = [](const QString& message) { Dialogs().Warning(nullptr, message); };
     std::unique_ptr<TPreferencesDlg> preferences;
     std::unique_ptr<TSysRequirementsForm> requirements;
     // The preferences dialog applies the saved card size and back before any
-    // game can open: the selector runs this before its first choice.
+    // game can open: the selector runs this before its first choice, once it
+    // is on screen, and shows what went wrong in reading the settings in one
+    // box over itself.
     selector->CreateStartupForms = [&] {
+        HoldMessages();
         preferences = std::make_unique<TPreferencesDlg>();
-        requirements = std::make_unique<TSysRequirementsForm>();
+        requirements = std::make_unique<TSysRequirementsForm>(selector.get());
+        ShowHeldMessages(selector.get());
     };
     QObject::connect(selector.get(), &TSolitaireForm::Closed, &app, &QApplication::quit, Qt::QueuedConnection);
     selector->show();

@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     window.setFixedSize(329, 241);
     auto* list = new QListWidget(&window);
     list->setGeometry(4, 5, 157, 97);
-    QFont font(QStringLiteral("Arial"));
+    QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(12);
     font.setBold(true);

@@ -13,6 +13,7 @@ QString Describe(const TPictureFile& picture) {
     case TPictureStatus::Missing: return QStringLiteral("missing");
     case TPictureStatus::Gif: return QStringLiteral("gif");
     case TPictureStatus::Unreadable: return QStringLiteral("unreadable");
+    case TPictureStatus::TooLarge: return QStringLiteral("too large");
     }
     return QStringLiteral("unknown status");
 }

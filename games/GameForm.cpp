@@ -1,4 +1,5 @@
 #include "GameForm.h"
+#include "MenuNote.h"
 
 #include "CardDrag.h"
 #include "DealTracker.h"
@@ -210,6 +211,7 @@ void TGameForm::ApplySizeRule() {
 void TGameForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (created_) ApplySizeRule();
+    TMenuNote::ShowOnce(this);
 }
 
 int TGameForm::UpdateScore() {

@@ -1,5 +1,6 @@
 #include "PyramidWindow.h"
 
+#include "Fonts.h"
 #include "PileEvents.h"
 #include "Preferences.h"
 #include "Rules.h"
@@ -90,8 +91,7 @@ TPyramidForm::TPyramidForm(QWidget* parent, const TGameInfo& info, const TLayout
     WastePileView = PileView(QStringLiteral("WastePileView"));
     DiscardPileView = PileView(QStringLiteral("DiscardPileView"));
     Label1 = LayoutLabel(QStringLiteral("Label1"));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(labelPixels);
+    QFont font = ArialMetricsFont(labelPixels);
     font.setItalic(true);
     Label1->setFont(font);
     ShowPass();

@@ -8,17 +8,68 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QRegularExpression>
+#include <utility>
 
 namespace {
 TDialogs* installed = nullptr;
+QPointer<QWidget> mainWindow;
+
+struct THeldMessage {
+    QMessageBox::Icon Icon;
+    QString Caption;
+    QString Text;
+};
+bool holding = false;
+QList<THeldMessage> held;
+
+// A box belongs to the window it concerns, so the window manager centres it
+// there and gives it a dialog's frame. A window not on screen cannot own it:
+// the active window or the main window does instead.
+QWidget* Owner(QWidget* parent) {
+    if (parent && parent->window()->isVisible()) return parent->window();
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    if (mainWindow && mainWindow->isVisible()) return mainWindow;
+    return parent;
+}
+
+// A dialog's frame: a title and a close button, nothing to minimise or maximise.
+void DialogFrame(QMessageBox* box) {
+    box->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+}
 
 void MessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text) {
-    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    if (holding) {
+        held.append({icon, caption, text});
+        return;
+    }
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, Owner(parent));
+    DialogFrame(&box);
     box.exec();
 }
 } // namespace
+
+void SetMainWindow(QWidget* window) { mainWindow = window; }
+
+void HoldMessages() { holding = true; }
+
+void ShowHeldMessages(QWidget* over) {
+    holding = false;
+    const QList<THeldMessage> messages = std::exchange(held, {});
+    if (messages.isEmpty()) return;
+    // One box with all the texts, under the caption and icon of the gravest.
+    THeldMessage gravest = messages.first();
+    QStringList texts;
+    for (const THeldMessage& m : messages) {
+        texts << m.Text;
+        if (m.Icon == QMessageBox::Critical || (m.Icon == QMessageBox::Warning && gravest.Icon != QMessageBox::Critical))
+            gravest = m;
+    }
+    MessageBox(over, gravest.Icon, gravest.Caption, texts.join(QStringLiteral("\n\n")));
+}
 
 TDialogs::~TDialogs() = default;
 
@@ -31,7 +82,8 @@ void InstallDialogs(TDialogs* dialogs) { installed = dialogs; }
 
 bool TQtDialogs::Confirm(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, QMessageBox::Ok | QMessageBox::Cancel,
-                    parent);
+                    Owner(parent));
+    DialogFrame(&box);
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok;
 }

@@ -78,3 +78,11 @@ public:
 TDialogs& Dialogs();
 // Installs a replacement (not owned); nullptr goes back to the real dialogs.
 void InstallDialogs(TDialogs* dialogs);
+
+// The window that message boxes belong to when the window they concern is
+// not on screen (the preferences dialog warns at start while it is hidden).
+void SetMainWindow(QWidget* window);
+// Start-up: message boxes asked for after HoldMessages are gathered and shown
+// by ShowHeldMessages in one box over the given window.
+void HoldMessages();
+void ShowHeldMessages(QWidget* over);

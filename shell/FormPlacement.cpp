@@ -27,6 +27,10 @@ bool Reachable(const QRect& rect) {
 }
 } // namespace
 
+bool TFormPlacement::IsPlaced(const QRect& outer, const QSize& client) {
+    return outer.width() >= client.width() && outer.height() >= client.height() && !client.isEmpty();
+}
+
 bool TFormPlacement::ParseRect(const QString& text, QRect* rect) {
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() != 4) return false;
@@ -50,9 +54,11 @@ void TFormPlacement::SaveFormPlacement(const QWidget* window) const {
                      : state & Qt::WindowMaximized ? kShowMaximized
                                                    : kShowNormal;
     // The normal (restored) outer rectangle, right and bottom exclusive.
-    const QRect normal = window->normalGeometry().isValid() && state != Qt::WindowNoState
-                             ? window->normalGeometry()
-                             : window->frameGeometry();
+    const bool restoredRect = window->normalGeometry().isValid() && state != Qt::WindowNoState;
+    const QRect normal = restoredRect ? window->normalGeometry() : window->frameGeometry();
+    // A window closed before the window manager has placed it reports a
+    // stand-in (a 1 x 1 rectangle): the position saved before stays.
+    if (!restoredRect && !IsPlaced(normal, window->size())) return;
     p.Entry = QStringLiteral("Flags");
     p.SetValue(0);
     p.Entry = QStringLiteral("ShowCmd");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -22,6 +23,9 @@ public:
     // a window saved minimised opens normal, so a new game is never hidden.
     void RestoreFormPlacement(QWidget* window) const;
 
+    // Whether an outer rectangle can be the window's real one: it holds the
+    // client area. Nothing is saved otherwise.
+    static bool IsPlaced(const QRect& outer, const QSize& client);
     // Parses "%d,%d,%d,%d"; false for anything else.
     static bool ParseRect(const QString& text, QRect* rect);
 };

@@ -6,6 +6,7 @@
 #include <QBoxLayout>
 #include <QFile>
 #include <QListWidget>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -90,6 +91,11 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(splitter);
     resize(760, 560);
+
+    // Escape closes the help, as it does a dialog.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    close->setContext(Qt::WindowShortcut);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
 
     // A help window left open at the end of the run goes with the application.
     if (qApp) connect(qApp, &QCoreApplication::aboutToQuit, this, &QObject::deleteLater);

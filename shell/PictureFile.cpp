@@ -10,9 +10,9 @@
 namespace {
 // Larger files are not pictures anyone means as a card back.
 constexpr qint64 kMaxFileBytes = 128 * 1024 * 1024;
-// A PCX header may claim any size; refuse what no sane picture needs before
-// SDL2_image allocates for it.
-constexpr qint64 kMaxPcxPixels = 64 * 1024 * 1024;
+// A picture's header may claim any size; refuse what no sane picture needs
+// before a decoder allocates for it (8192 x 8192 at most).
+constexpr qint64 kMaxPixels = 64 * 1024 * 1024;
 
 unsigned Byte(const QByteArray& data, qsizetype i) { return static_cast<unsigned char>(data[i]); }
 
@@ -80,7 +80,7 @@ QImage ReadPcx(const QByteArray& data) {
     const auto word = [&](qsizetype at) { return qint64(Byte(data, at) | Byte(data, at + 1) << 8); };
     const qint64 width = word(8) - word(4) + 1;
     const qint64 height = word(10) - word(6) + 1;
-    if (width <= 0 || height <= 0 || width * height > kMaxPcxPixels) return {};
+    if (width <= 0 || height <= 0 || width * height > kMaxPixels) return {};
     // SDL2_image reads the bytes per line as a signed number and allocates
     // that much; none or a "negative" count only comes from a damaged header.
     const qint64 bytesPerLine = word(66);
@@ -127,12 +127,30 @@ bool PngChunksFit(const QByteArray& d) {
     return false;
 }
 
+// The size a header claims, in pixels; 0 when no reader knows the header.
+qint64 ClaimedPixels(const QByteArray& data) {
+    if (LooksLikePcx(data)) {
+        const auto word = [&](qsizetype at) { return qint64(Byte(data, at) | Byte(data, at + 1) << 8); };
+        return std::max<qint64>(word(8) - word(4) + 1, 0) * std::max<qint64>(word(10) - word(6) + 1, 0);
+    }
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    const QSize size = reader.size();
+    return size.isValid() ? qint64(size.width()) * size.height() : 0;
+}
+
 QImage ReadWithQt(const QByteArray& data) {
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
+    // The pixel limit above is the one that counts; Qt's own allocation limit
+    // would refuse the largest of those pictures.
+    reader.setAllocationLimit(int(kMaxPixels * 4 / (1024 * 1024)) + 1);
     const QByteArray format = reader.format();
     if (format == "png" && !PngChunksFit(data)) return {};
     QImage image;
@@ -142,6 +160,14 @@ QImage ReadWithQt(const QByteArray& data) {
     return image;
 }
 } // namespace
+
+QString PictureTooLargeMessage(const QString& path) {
+    return QStringLiteral("The picture %1 is too large to load. A picture may have at most %2 million pixels "
+                          "(8192 x 8192) and a file at most %3 MB.")
+        .arg(path)
+        .arg(kMaxPixels / (1024 * 1024))
+        .arg(kMaxFileBytes / (1024 * 1024));
+}
 
 bool IsGifPath(const QString& path) {
     return QFileInfo(path).suffix().compare(QLatin1String("gif"), Qt::CaseInsensitive) == 0;
@@ -156,11 +182,19 @@ TPictureFile LoadPictureFile(const QString& path) {
         return result;
     }
     result.Status = TPictureStatus::Unreadable;
-    if (!info.isFile() || info.size() <= 0 || info.size() > kMaxFileBytes) return result;
+    if (!info.isFile() || info.size() <= 0) return result;
+    if (info.size() > kMaxFileBytes) {
+        result.Status = TPictureStatus::TooLarge;
+        return result;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return result;
     const QByteArray data = file.readAll();
     if (data.size() != info.size()) return result;
+    if (ClaimedPixels(data) > kMaxPixels) {
+        result.Status = TPictureStatus::TooLarge;
+        return result;
+    }
 
     const bool pcxName = info.suffix().compare(QLatin1String("pcx"), Qt::CaseInsensitive) == 0;
     // The name picks the reader; a picture whose name lies gets the other one.

@@ -11,6 +11,7 @@ enum class TPictureStatus {
     Missing,    // no such path
     Gif,        // a .gif file
     Unreadable, // a directory, no read permission, empty, truncated or corrupt
+    TooLarge,   // more bytes or pixels than the limits below
 };
 
 struct TPictureFile {
@@ -19,4 +20,6 @@ struct TPictureFile {
 };
 
 TPictureFile LoadPictureFile(const QString& path);
+// What the user is told about a picture over the limits, naming them.
+QString PictureTooLargeMessage(const QString& path);
 bool IsGifPath(const QString& path);

@@ -501,6 +501,9 @@ bool TPreferencesDlg::BuildCustomBack(QString path, bool select, bool atStartup)
     case TPictureStatus::Unreadable:
         Dialogs().Error(this, QStringLiteral("The picture ") + path + QStringLiteral(" could not be read."));
         return false;
+    case TPictureStatus::TooLarge:
+        Dialogs().Error(this, PictureTooLargeMessage(path));
+        return false;
     case TPictureStatus::Loaded:
         break;
     }
@@ -552,6 +555,9 @@ void TPreferencesDlg::LoadBackgroundImage(QString path) {
         return;
     case TPictureStatus::Unreadable:
         Dialogs().Error(this, QStringLiteral("The picture ") + path + QStringLiteral(" could not be read."));
+        return;
+    case TPictureStatus::TooLarge:
+        Dialogs().Error(this, PictureTooLargeMessage(path));
         return;
     case TPictureStatus::Loaded:
         break;

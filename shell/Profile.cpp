@@ -2,7 +2,29 @@
 
 #include "PrivateProfile.h"
 
+#include <QDebug>
 #include <climits>
+
+namespace {
+bool writeFailureReported = false;
+
+// The first failed write of a run is reported, naming the file; the values
+// stay in memory for the rest of the run.
+void ReportWriteFailure(const QString& fileName) {
+    if (writeFailureReported) return;
+    writeFailureReported = true;
+    const QString path = PrivateProfile::ResolvePath(fileName);
+    qWarning().noquote() << "Quillane: cannot write the settings file" << path;
+    if (TProfile::WriteFailureHandler)
+        TProfile::WriteFailureHandler(QStringLiteral("Quillane could not save its settings in the file ") + path +
+                                      QStringLiteral(".\n\nChanged settings apply until Quillane closes, "
+                                                     "but they will not be kept."));
+}
+} // namespace
+
+std::function<void(const QString&)> TProfile::WriteFailureHandler;
+
+void TProfile::ResetWriteFailureReport() { writeFailureReported = false; }
 
 QString TProfile::Text() const {
     return PrivateProfile::Read(FileName, Section, Entry).value_or(DefaultText);
@@ -10,7 +32,9 @@ QString TProfile::Text() const {
 
 bool TProfile::SetText(const QString& text) const {
     if (FileName.isEmpty() || Section.isEmpty() || Entry.isEmpty()) return false;
-    return PrivateProfile::Write(FileName, Section, Entry, text);
+    if (PrivateProfile::Write(FileName, Section, Entry, text)) return true;
+    ReportWriteFailure(FileName);
+    return false;
 }
 
 int TProfile::Value() const { return TextToValue(Text()); }

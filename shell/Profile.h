@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class TProfile {
 public:
@@ -18,7 +19,13 @@ public:
     QString Text() const;
     // Each setter writes at once; nothing is written when FileName, Section or
     // Entry is empty. The result tells whether the file now holds the value.
+    // The first write of a run that fails is reported on standard error and
+    // to WriteFailureHandler, in a message that names the file.
     bool SetText(const QString& text) const;
+    // Shows the message to the user; the program sets it to a warning box.
+    static std::function<void(const QString& message)> WriteFailureHandler;
+    // Lets the next failed write be reported again (for tests).
+    static void ResetWriteFailureReport();
 
     // The text as an integer; text that is no integer reads as 1 when State
     // would read true, else 0.

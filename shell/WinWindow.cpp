@@ -1,5 +1,6 @@
 #include "WinWindow.h"
 
+#include "Fonts.h"
 #include "Resources.h"
 #include "SoundManager.h"
 
@@ -48,9 +49,7 @@ TWinForm::TWinForm(QWidget* parent)
     setWindowTitle(QStringLiteral("You've Won!"));
     setModal(true);
     setFixedSize(kClientSize);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(ArialMetricsFont(12));
 
     Animate1 = new QLabel(this);
     Animate1->setObjectName(QStringLiteral("Animate1"));

@@ -1,3 +1,4 @@
+#include "FormPlacement.h"
 #include "PrivateProfile.h"
 #include "Profile.h"
 #include "TestSupport.h"
@@ -168,4 +169,21 @@ TEST_F(ProfileTest, FailedWritesLeaveTheOldFileWhole) {
     WriteAll(TestSupport::ConfigHome() + "/Quillane", "not a folder");
     EXPECT_FALSE(Key("Preferences", "BackIndex").SetValue(3));
     QFile::remove(TestSupport::ConfigHome() + "/Quillane");
+}
+
+TEST_F(ProfileTest, TheFirstFailedWriteOfARunIsReportedNamingTheFile) {
+    QStringList reports;
+    TProfile::WriteFailureHandler = [&](const QString& message) { reports << message; };
+    TProfile::ResetWriteFailureReport();
+    QDir().mkpath(TestSupport::SettingsFile()); // the file's place taken by a folder
+    EXPECT_FALSE(Key("Preferences", "DoSound").SetState(false));
+    EXPECT_FALSE(Key("Preferences", "BackIndex").SetValue(2));
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains(TestSupport::SettingsFile())) << reports[0].toStdString();
+    TProfile::WriteFailureHandler = nullptr;
+}
+
+TEST_F(ProfileTest, OnlyARectangleHoldingTheClientAreaIsSavedAsAPosition) {
+    EXPECT_TRUE(TFormPlacement::IsPlaced(QRect(474, 381, 331, 262), QSize(329, 241))); // with its frame
+    EXPECT_FALSE(TFormPlacement::IsPlaced(QRect(192, 140, 1, 1), QSize(329, 241)));    // not placed yet
 }
