@@ -162,6 +162,10 @@ bool Write(const QString& fileName, const QString& section, const QString& key, 
     const auto data = ReadFile(path, &exists);
     if (!data) return false; // never replace a file whose content we could not read
     IniDocument doc = IniDocument::Parse(*data);
+    // The value already stands there: nothing to write. Each write forces the
+    // file to the disk, and closing a window would otherwise write every
+    // position key again.
+    if (exists && doc.Value(section.toUtf8(), key.toUtf8()) == value.toUtf8()) return true;
     doc.SetValue(section.toUtf8(), key.toUtf8(), value.toUtf8());
     return SaveFile(path, doc.Serialize());
 }
