@@ -151,9 +151,9 @@ QString DurationText(qint64 seconds) {
 
 QString StreakText(const TGameFigures& f) {
     if (f.WinningStreak > 0)
-        return QCoreApplication::translate("TStatisticsDlg", "%1 won").arg(f.WinningStreak);
+        return QCoreApplication::translate("TStatisticsDlg", "%n won", nullptr, f.WinningStreak);
     if (f.LosingStreak > 0)
-        return QCoreApplication::translate("TStatisticsDlg", "%1 lost").arg(f.LosingStreak);
+        return QCoreApplication::translate("TStatisticsDlg", "%n lost", nullptr, f.LosingStreak);
     return QCoreApplication::translate("TStatisticsDlg", "none");
 }
 
