@@ -670,7 +670,7 @@ Vergrößern Sie die Bildschirmfläche oder wählen Sie in den Einstellungen kle
     </message>
     <message>
         <source>Choose a game from the list</source>
-        <translation>Wählen Sie ein Spiel aus der Liste</translation>
+        <translation>Spiel aus der Liste wählen</translation>
     </message>
     <message>
         <source>&amp;Restore</source>

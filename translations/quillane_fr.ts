@@ -670,7 +670,7 @@ Agrandissez la zone du bureau ou choisissez les petites cartes dans les préfér
     </message>
     <message>
         <source>Choose a game from the list</source>
-        <translation>Choisissez un jeu dans la liste</translation>
+        <translation>Choisissez un jeu</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
