@@ -14,6 +14,7 @@ PACKAGES := cmake ninja-build ccache g++ pkg-config \
 	xvfb xauth x11-utils xdotool libx11-dev imagemagick fonts-dejavu-core \
 	fonts-liberation2 openbox \
 	freecell-solver-bin desktop-file-utils appstream \
+	qt6-l10n-tools qt6-tools-dev python3 \
 	dbus-daemon at-spi2-core python3-pyatspi
 
 # Installs those of the given Debian packages that are missing; a fresh
@@ -27,7 +28,7 @@ install_missing = missing=""; for p in $(1); do \
 		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
 	fi
 
-.PHONY: all deps configure build test run bench test-asan asan-core clean
+.PHONY: all deps configure build test run bench test-asan asan-core clean screenshots
 
 all: build
 
@@ -83,6 +84,11 @@ package: build
 run: build
 	@if [ -x $(BUILD)/quillane ]; then $(BUILD)/quillane; \
 	else echo "The game selector is not built yet: only the libraries and tests exist so far."; fi
+
+# Real screenshots of the selector and three games, taken from the program in
+# English under Xvfb, for the software centre and a release page.
+screenshots: build
+	xvfb-run -a -s "-screen 0 1280x1024x24" dist/screenshots.sh $(BUILD)/quillane dist/screenshots
 
 # Only the benchmarks need these: the start-up timer watches X for drawing.
 BENCH_PACKAGES := libxdamage-dev

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHelpEvent>
 #include <QGuiApplication>
@@ -85,9 +86,9 @@ QPixmap Picture(const char* name, const QWidget* widget) {
 TSolitaireForm* SolitaireForm() { return theForm; }
 
 QString ColorDepthMessage() {
-    return QStringLiteral("Quillane requires at least high-color (16-bit) ") +
-           QStringLiteral("color palette setting to play.\n\n") +
-           QStringLiteral("Please press the Help button below for more information.");
+    return QCoreApplication::translate("TSolitaireForm",
+                                       "Quillane requires at least high-color (16-bit) color palette setting to play.\n\n"
+                                       "Please press the Help button below for more information.");
 }
 
 bool DesktopTooSmallIsSmallCards(int gameIndex, int kind) {
@@ -95,17 +96,22 @@ bool DesktopTooSmallIsSmallCards(int gameIndex, int kind) {
 }
 
 QString DesktopTooSmallMessage(int gameIndex, int kind) {
-    const QString name = QLatin1String(kGames.at(std::size_t(gameIndex)).MessageName);
+    const QString name = GameTitle(kGames.at(std::size_t(gameIndex)).MessageName);
     if (kind == 2)
-        return name + QStringLiteral(" requires at least XGA (1024x768) desktop ") +
-               QStringLiteral("area to play using the large card preference.\n\n") +
-               QStringLiteral("Increase your desktop area or select the small card size preference.");
+        return QCoreApplication::translate("TSolitaireForm",
+                                           "%1 requires at least XGA (1024x768) desktop area to play using the large "
+                                           "card preference.\n\nIncrease your desktop area or select the small card "
+                                           "size preference.")
+            .arg(name);
     if (DesktopTooSmallIsSmallCards(gameIndex, kind))
-        return name + QStringLiteral(" requires at least SVGA (800x600) desktop ") +
-               QStringLiteral("area to play.\n\n") + QStringLiteral("Increase your desktop area to play.");
-    return name + QStringLiteral(" requires at least SVGA (800x600) desktop ") +
-           QStringLiteral("area to play using the large card preference.\n\n") +
-           QStringLiteral("Increase your desktop area or select the small card size preference.");
+        return QCoreApplication::translate("TSolitaireForm", "%1 requires at least SVGA (800x600) desktop area to "
+                                                             "play.\n\nIncrease your desktop area to play.")
+            .arg(name);
+    return QCoreApplication::translate("TSolitaireForm",
+                                       "%1 requires at least SVGA (800x600) desktop area to play using the large card "
+                                       "preference.\n\nIncrease your desktop area or select the small card size "
+                                       "preference.")
+        .arg(name);
 }
 
 TSolitaireForm::TSolitaireForm(std::unique_ptr<TSoundBackend> soundBackend, QWidget* parent)
@@ -150,7 +156,7 @@ void TSolitaireForm::BuildForm() {
     GameSelectListBox->setObjectName(QStringLiteral("GameSelectListBox"));
     GameSelectListBox->setGeometry(4, 5, 157, 97);
     GameSelectListBox->setSelectionMode(QAbstractItemView::SingleSelection);
-    GameSelectListBox->setToolTip(QStringLiteral("Select Solitaire Game"));
+    GameSelectListBox->setToolTip(tr("Select Solitaire Game"));
     GameSelectListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette listPal = GameSelectListBox->palette();
     listPal.setColor(QPalette::Base, palette().color(QPalette::ToolTipBase));
@@ -159,7 +165,7 @@ void TSolitaireForm::BuildForm() {
     GameSelectListBox->setFont(SelectorFont(12));
     GameSelectListBox->setUniformItemSizes(true);
     for (const TSolitaireGame& game : kGames) {
-        auto* item = new QListWidgetItem(QLatin1String(game.Name), GameSelectListBox);
+        auto* item = new QListWidgetItem(GameTitle(game.Name), GameSelectListBox);
         item->setSizeHint(QSize(150, 15));
     }
     connect(GameSelectListBox, &QListWidget::itemSelectionChanged, this, &TSolitaireForm::SelectionChanged);
@@ -180,7 +186,7 @@ void TSolitaireForm::BuildForm() {
         if (!plain.isNull()) jesterCorner_ = plain.pixelColor(0, 0);
         Image1->setPixmap(devicePixelRatioF() > 1.0 ? Picture("JESTER1", this) : QPixmap::fromImage(plain));
     }
-    Image1->setToolTip(QStringLiteral("Click for Info..."));
+    Image1->setToolTip(tr("Click for Info..."));
     Image1->installEventFilter(this);
 
     HelpButton = new QToolButton(this);
@@ -189,7 +195,7 @@ void TSolitaireForm::BuildForm() {
     HelpButton->setAutoRaise(true);
     HelpButton->setIcon(HelpGlyph());
     HelpButton->setIconSize(QSize(19, 19));
-    HelpButton->setToolTip(QStringLiteral("Help..."));
+    HelpButton->setToolTip(tr("Help..."));
     HelpButton->setFocusPolicy(Qt::NoFocus);
     connect(HelpButton, &QToolButton::clicked, this, &TSolitaireForm::HelpButtonClick);
 
@@ -209,7 +215,7 @@ void TSolitaireForm::BuildForm() {
     StartPanel->setGeometry(72, 72, 185, 41);
     StartPanel->setAutoFillBackground(true);
     // A word of welcome on the start picture until the first game is chosen.
-    auto* invitation = new QLabel(QStringLiteral("Choose a game from the list"), StartPanel);
+    auto* invitation = new QLabel(tr("Choose a game from the list"), StartPanel);
     invitation->setObjectName(QStringLiteral("StartLabel"));
     invitation->setGeometry(0, 0, 185, 41);
     invitation->setAlignment(Qt::AlignCenter);
@@ -391,10 +397,10 @@ void TSolitaireForm::BuildTrayMenu() {
     if (TrayPopupMenu) return;
     TrayPopupMenu = new QMenu(this);
     TrayPopupMenu->setObjectName(QStringLiteral("TrayPopupMenu"));
-    Restore1 = TrayPopupMenu->addAction(QStringLiteral("&Restore"));
+    Restore1 = TrayPopupMenu->addAction(tr("&Restore"));
     Restore1->setObjectName(QStringLiteral("Restore1"));
     connect(Restore1, &QAction::triggered, this, &TSolitaireForm::TrayIconDblClick);
-    Exit1 = TrayPopupMenu->addAction(QStringLiteral("&Exit"));
+    Exit1 = TrayPopupMenu->addAction(tr("&Exit"));
     Exit1->setObjectName(QStringLiteral("Exit1"));
     connect(Exit1, &QAction::triggered, this, &TSolitaireForm::Exit1Click);
 }

@@ -9,13 +9,34 @@
 #include "SolitaireWindow.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
+#include <QTranslator>
 #include <cstdio>
 #include <memory>
+
+namespace {
+// The player's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG): our own texts
+// from the .qm files embedded under :/i18n, and Qt's own (the buttons of
+// message boxes and file dialogs) from the system when they are installed.
+// An English or unknown language finds no file and keeps the English texts.
+void InstallTranslators(QApplication& app) {
+    const QLocale locale = QLocale::system();
+    auto* own = new QTranslator(&app);
+    if (own->load(locale, QStringLiteral("quillane"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QApplication::installTranslator(own);
+    auto* qt = new QTranslator(&app);
+    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qt);
+}
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillane"));
+    InstallTranslators(app);
     // No display name: Qt would append it to every window title. Task bars
     // find the program by its desktop file and the window class instead.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillane.Quillane"));

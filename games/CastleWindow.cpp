@@ -65,7 +65,7 @@ void TCastleForm::BindEvents() {
 }
 
 bool TCastleForm::AddOptionItems(QMenu* menu) {
-    Autoplay1 = AddCheckItem(menu, QStringLiteral("Autoplay1"), QStringLiteral("&Autoplay"),
+    Autoplay1 = AddCheckItem(menu, QStringLiteral("Autoplay1"), tr("&Autoplay"),
                              QKeySequence(Qt::CTRL | Qt::Key_A));
     connect(Autoplay1, &QAction::triggered, this, [this] { Autoplay1Click(); });
     return true;

@@ -15,11 +15,11 @@ TFTPeekDlg::TFTPeekDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("TFTPeekDlg"));
-    setWindowTitle(QStringLiteral("Peek"));
+    setWindowTitle(tr("Peek"));
     setModal(false);
     setFixedSize(114, 188);
 
-    Label1 = new QLabel(QStringLiteral("Next card in stock"), this);
+    Label1 = new QLabel(tr("Next card in stock"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->move(14, 8);
     // The window is small: a wide desktop font shrinks until the line fits.
@@ -35,7 +35,7 @@ TFTPeekDlg::TFTPeekDlg(QWidget* parent)
     Image1->setGeometry(16, 24, 80, 125);
     Image1->setAlignment(Qt::AlignCenter);
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setGeometry(23, 156, 66, 25);
     OKBtn->setDefault(true);

@@ -30,7 +30,7 @@ const TGameInfo& TFortyThievesForm::LargeInfo() {
         i.ResizeMargin = 298;
         i.NewGameName = QStringLiteral("NewDeal1");
         i.RestartName = QStringLiteral("Redeal1");
-        i.PreferencesCaption = QStringLiteral("Pre&ferences...");
+        i.PreferencesCaption = QStringLiteral(QT_TRANSLATE_NOOP("TGameForm", "Pre&ferences..."));
         return i;
     }();
     return info;
@@ -84,14 +84,14 @@ void TFortyThievesForm::BindEvents() {
 // --- Menu and options ---
 
 bool TFortyThievesForm::AddOptionItems(QMenu* menu) {
-    Autoplay1 = AddCheckItem(menu, QStringLiteral("Autoplay1"), QStringLiteral("A&utoplay"),
+    Autoplay1 = AddCheckItem(menu, QStringLiteral("Autoplay1"), tr("A&utoplay"),
                              QKeySequence(Qt::CTRL | Qt::Key_A));
     connect(Autoplay1, &QAction::triggered, this, [this] { Autoplay1Click(); });
     return true;
 }
 
 void TFortyThievesForm::AddExtraCommands(QMenu* menu) {
-    Peek1 = AddCommandItem(menu, QStringLiteral("Peek1"), QStringLiteral("&Peek..."),
+    Peek1 = AddCommandItem(menu, QStringLiteral("Peek1"), tr("&Peek..."),
                            QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(Peek1, &QAction::triggered, this, [this] { Peek1Click(); });
 }

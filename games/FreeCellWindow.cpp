@@ -69,7 +69,7 @@ void TFreeCellForm::BindEvents() {
 }
 
 bool TFreeCellForm::AddOptionItems(QMenu* menu) {
-    Autoplay1 = AddCheckItem(menu, QStringLiteral("Autoplay1"), QStringLiteral("A&utoplay"),
+    Autoplay1 = AddCheckItem(menu, QStringLiteral("Autoplay1"), tr("A&utoplay"),
                              QKeySequence(Qt::CTRL | Qt::Key_A));
     connect(Autoplay1, &QAction::triggered, this, [this] { Autoplay1Click(); });
     return true;

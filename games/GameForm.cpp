@@ -3,6 +3,7 @@
 
 #include "CardDrag.h"
 #include "DealTracker.h"
+#include "GameRegistry.h"
 #include "Dialogs.h"
 #include "KeyboardPlay.h"
 #include "Preferences.h"
@@ -40,7 +41,7 @@ TGameForm::TGameForm(const TGameInfo& info, const TLayout& layout, QWidget* pare
                        Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setObjectName(info.ClassName);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(info.Name);
+    setWindowTitle(GameTitle(info.Name));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kTableGreen);
     setPalette(pal);
@@ -141,7 +142,7 @@ void TGameForm::BuildMenu() {
     auto command = [this](const QString& name, const QString& caption, const QKeySequence& key) {
         return AddCommandItem(PopupMenu1, name, caption, key);
     };
-    Undo1 = command(QStringLiteral("Undo1"), QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Undo1 = command(QStringLiteral("Undo1"), tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     Undo1->setEnabled(false);
     connect(Undo1, &QAction::triggered, this, [this] {
         if (Dragging() || !UndoList || UndoList->RecordCount() == 0) return;
@@ -152,13 +153,13 @@ void TGameForm::BuildMenu() {
     });
     PopupMenu1->addSeparator()->setObjectName(info_.FirstSeparator);
     if (AddOptionItems(PopupMenu1)) PopupMenu1->addSeparator()->setObjectName(info_.SecondSeparator);
-    NewGame1 = command(info_.NewGameName, QStringLiteral("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    Restart1 = command(info_.RestartName, QStringLiteral("&Restart"), {});
+    NewGame1 = command(info_.NewGameName, tr("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    Restart1 = command(info_.RestartName, tr("&Restart"), {});
     connect(NewGame1, &QAction::triggered, this, [this] { NewGame1Click(NewGame1); });
     connect(Restart1, &QAction::triggered, this, [this] { NewGame1Click(Restart1); });
     AddExtraCommands(PopupMenu1);
-    Preferences1 = command(QStringLiteral("Preferences1"), info_.PreferencesCaption, {});
-    About1 = command(QStringLiteral("About1"), info_.RulesCaption, {});
+    Preferences1 = command(QStringLiteral("Preferences1"), tr(info_.PreferencesCaption.toUtf8().constData()), {});
+    About1 = command(QStringLiteral("About1"), tr(info_.RulesCaption.toUtf8().constData()), {});
     connect(Preferences1, &QAction::triggered, this, [this] { Preferences1Click(); });
     connect(About1, &QAction::triggered, this, [this] { About1Click(); });
     AddPlayerAids();
@@ -216,8 +217,8 @@ void TGameForm::showEvent(QShowEvent* event) {
 
 int TGameForm::UpdateScore() {
     FoundationCount = CountScore();
-    setWindowTitle(FoundationCount <= 0 ? info_.Name
-                                        : info_.Name + QStringLiteral("   Score: ") + QString::number(FoundationCount));
+    setWindowTitle(FoundationCount <= 0 ? GameTitle(info_.Name)
+                                        : tr("%1   Score: %2").arg(GameTitle(info_.Name)).arg(FoundationCount));
     return FoundationCount;
 }
 
@@ -270,7 +271,7 @@ void TGameForm::About1Click() { Dialogs().ShowHelp(this, info_.HelpTopic); }
 bool TGameForm::FormCloseQuery() {
     bool allowed = true;
     if (MoveCount >= info_.QuitThreshold && !GameWon)
-        allowed = Dialogs().Confirm(this, QStringLiteral("Quit this game of %1?").arg(info_.Name));
+        allowed = Dialogs().Confirm(this, tr("Quit this game of %1?").arg(GameTitle(info_.Name)));
     GameCloseAllowed = allowed;
     return allowed;
 }
@@ -281,7 +282,7 @@ void TGameForm::NewGame1Click(QObject* sender) {
     if (MoveCount > info_.QuitThreshold && !GameWon) {
         if (newDeal) {
             if (!FormCloseQuery()) return;
-        } else if (!Dialogs().Confirm(this, QStringLiteral("Restart this game of %1?").arg(info_.Name))) {
+        } else if (!Dialogs().Confirm(this, tr("Restart this game of %1?").arg(GameTitle(info_.Name)))) {
             return;
         }
     }

@@ -1,5 +1,7 @@
 #include "GameRegistry.h"
 
+#include <QCoreApplication>
+
 #include "CastleWindow.h"
 #include "DblKlondikeWindow.h"
 #include "FortyThievesWindow.h"
@@ -22,38 +24,50 @@ template <class Form> TGameForm* Make(QWidget* parent) {
 }
 
 const std::array<TSolitaireGame, 12> kGames = {{
-    {"Beleaguered Castle", "CASTLE", "TCastleForm", 800, "TsCastleForm", 0, "Beleaguered Castle", 1001,
-     &Make<TCastleForm>, &Make<TsCastleForm>},
-    {"Double Klondike", "DBLKLONDIKE", "TDblKlondikeForm", 1024, "TsDblKlondikeForm", 800, "Double Klondike",
-     1002, &Make<TDblKlondikeForm>, &Make<TsDblKlondikeForm>},
-    {"Forty Thieves", "FORTYTHIEVES", "TFortyThievesForm", 1024, "TsFortyThievesForm", 800, "Forty Thieves",
-     1003, &Make<TFortyThievesForm>, &Make<TsFortyThievesForm>},
-    {"Free Cell", "FREECELL", "TFreeCellForm", 800, "TsFreeCellForm", 0, "FreeCell", 1004,
-     &Make<TFreeCellForm>, &Make<TsFreeCellForm>},
-    {"Golf", "GOLF", "TGolfForm", 800, "TsGolfForm", 0, "Golf", 1005, &Make<TGolfForm>, &Make<TsGolfForm>},
-    {"Indian Patience", "INDIAN", "TIndianPatienceForm", 1024, "TsIndianPatienceForm", 800, "Indian Patience",
-     1006, &Make<TIndianPatienceForm>, &Make<TsIndianPatienceForm>},
-    {"Klondike", "KLONDIKE", "TKlondikeForm", 800, "TsKlondikeForm", 0, "Klondike", 1007,
-     &Make<TKlondikeForm>, &Make<TsKlondikeForm>},
-    {"Montana", "MONTANA", "TMontanaForm", 1024, "TsMontanaForm", 800, "Montana", 1008, &Make<TMontanaForm>,
-     &Make<TsMontanaForm>},
-    {"Pyramid", "PYRAMID", "TPyramidForm", 800, "TsPyramidForm", 0, "Pyramid", 1009, &Make<TPyramidForm>,
-     &Make<TsPyramidForm>},
-    {"Queen of Italy", "QUEENITALY", "TQueenItalyForm", 1024, "TsQueenItalyForm", 800, "Queen of Italy", 1010,
-     &Make<TQueenItalyForm>, &Make<TsQueenItalyForm>},
-    {"Sea Towers", "SEAHAVEN", "TSeaHavenForm", 1024, "TsSeaHavenForm", 800, "Sea Towers", 1011,
-     &Make<TSeaHavenForm>, &Make<TsSeaHavenForm>},
-    {"Spider", "SPIDER", "TSpiderForm", 1024, "TsSpiderForm", 800, "Spider", 1012, &Make<TSpiderForm>,
-     &Make<TsSpiderForm>},
+    {QT_TRANSLATE_NOOP("Game", "Beleaguered Castle"), "CASTLE", "TCastleForm", 800, "TsCastleForm", 0,
+     QT_TRANSLATE_NOOP("Game", "Beleaguered Castle"), 1001, &Make<TCastleForm>, &Make<TsCastleForm>},
+    {QT_TRANSLATE_NOOP("Game", "Double Klondike"), "DBLKLONDIKE", "TDblKlondikeForm", 1024,
+     "TsDblKlondikeForm", 800, QT_TRANSLATE_NOOP("Game", "Double Klondike"), 1002, &Make<TDblKlondikeForm>,
+     &Make<TsDblKlondikeForm>},
+    {QT_TRANSLATE_NOOP("Game", "Forty Thieves"), "FORTYTHIEVES", "TFortyThievesForm", 1024,
+     "TsFortyThievesForm", 800, QT_TRANSLATE_NOOP("Game", "Forty Thieves"), 1003, &Make<TFortyThievesForm>,
+     &Make<TsFortyThievesForm>},
+    {QT_TRANSLATE_NOOP("Game", "Free Cell"), "FREECELL", "TFreeCellForm", 800, "TsFreeCellForm", 0,
+     QT_TRANSLATE_NOOP("Game", "FreeCell"), 1004, &Make<TFreeCellForm>, &Make<TsFreeCellForm>},
+    {QT_TRANSLATE_NOOP("Game", "Golf"), "GOLF", "TGolfForm", 800, "TsGolfForm", 0,
+     QT_TRANSLATE_NOOP("Game", "Golf"), 1005, &Make<TGolfForm>, &Make<TsGolfForm>},
+    {QT_TRANSLATE_NOOP("Game", "Indian Patience"), "INDIAN", "TIndianPatienceForm", 1024,
+     "TsIndianPatienceForm", 800, QT_TRANSLATE_NOOP("Game", "Indian Patience"), 1006,
+     &Make<TIndianPatienceForm>, &Make<TsIndianPatienceForm>},
+    {QT_TRANSLATE_NOOP("Game", "Klondike"), "KLONDIKE", "TKlondikeForm", 800, "TsKlondikeForm", 0,
+     QT_TRANSLATE_NOOP("Game", "Klondike"), 1007, &Make<TKlondikeForm>, &Make<TsKlondikeForm>},
+    {QT_TRANSLATE_NOOP("Game", "Montana"), "MONTANA", "TMontanaForm", 1024, "TsMontanaForm", 800,
+     QT_TRANSLATE_NOOP("Game", "Montana"), 1008, &Make<TMontanaForm>, &Make<TsMontanaForm>},
+    {QT_TRANSLATE_NOOP("Game", "Pyramid"), "PYRAMID", "TPyramidForm", 800, "TsPyramidForm", 0,
+     QT_TRANSLATE_NOOP("Game", "Pyramid"), 1009, &Make<TPyramidForm>, &Make<TsPyramidForm>},
+    {QT_TRANSLATE_NOOP("Game", "Queen of Italy"), "QUEENITALY", "TQueenItalyForm", 1024, "TsQueenItalyForm",
+     800, QT_TRANSLATE_NOOP("Game", "Queen of Italy"), 1010, &Make<TQueenItalyForm>, &Make<TsQueenItalyForm>},
+    {QT_TRANSLATE_NOOP("Game", "Sea Towers"), "SEAHAVEN", "TSeaHavenForm", 1024, "TsSeaHavenForm", 800,
+     QT_TRANSLATE_NOOP("Game", "Sea Towers"), 1011, &Make<TSeaHavenForm>, &Make<TsSeaHavenForm>},
+    {QT_TRANSLATE_NOOP("Game", "Spider"), "SPIDER", "TSpiderForm", 1024, "TsSpiderForm", 800,
+     QT_TRANSLATE_NOOP("Game", "Spider"), 1012, &Make<TSpiderForm>, &Make<TsSpiderForm>},
 }};
 } // namespace
+QString GameTitle(const char* name) {
+    return QCoreApplication::translate("Game", name);
+}
+QString GameTitle(const QString& name) {
+    return GameTitle(name.toUtf8().constData());
+}
+
 const std::array<TSolitaireGame, 12>& SolitaireGames() {
     return kGames;
 }
 
 const TSolitaireGame* GameOfClass(const QString& className) {
     for (const TSolitaireGame& game : kGames)
-        if (className == QLatin1String(game.LargeClass) || className == QLatin1String(game.SmallClass)) return &game;
+        if (className == QLatin1String(game.LargeClass) || className == QLatin1String(game.SmallClass))
+            return &game;
     return nullptr;
 }
 

@@ -25,6 +25,11 @@ struct TSolitaireGame {
     Creator CreateSmall;
 };
 
+// A game's name as the player reads it: the registry's and the windows' names
+// are data (statistics and settings use them), translated only where shown.
+QString GameTitle(const char* name);
+QString GameTitle(const QString& name);
+
 // Every game, in list order.
 const std::array<TSolitaireGame, 12>& SolitaireGames();
 // The game whose large or small window class this is, or null.

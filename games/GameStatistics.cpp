@@ -27,8 +27,8 @@ void TGameForm::StartDeal(bool newDeal, bool quiet) {
 }
 
 void TGameForm::AddStatisticsCommands() {
-    Statistics1 = AppendCommand(QStringLiteral("Statistics1"), QStringLiteral("S&tatistics..."));
-    SelectDeal1 = AppendCommand(QStringLiteral("SelectDeal1"), QStringLiteral("Select &Deal..."));
+    Statistics1 = AppendCommand(QStringLiteral("Statistics1"), tr("S&tatistics..."));
+    SelectDeal1 = AppendCommand(QStringLiteral("SelectDeal1"), tr("Select &Deal..."));
     connect(Statistics1, &QAction::triggered, this, [this] { Statistics1Click(); });
     connect(SelectDeal1, &QAction::triggered, this, [this] { SelectDeal1Click(); });
 }

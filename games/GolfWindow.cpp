@@ -59,7 +59,7 @@ TGolfForm::TGolfForm(QWidget* parent, const TGameInfo& info, const TLayout& layo
 }
 
 bool TGolfForm::AddOptionItems(QMenu* menu) {
-    KingStopsSequence1 = AddCheckItem(menu, QStringLiteral("KingStopsSequence1"), QStringLiteral("King Stops Sequence"));
+    KingStopsSequence1 = AddCheckItem(menu, QStringLiteral("KingStopsSequence1"), tr("King Stops Sequence"));
     KingStopsSequence1->setChecked(true);
     connect(KingStopsSequence1, &QAction::triggered, this, [this] { KingStopsSequence1Click(); });
     return true;

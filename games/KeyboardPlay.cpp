@@ -32,10 +32,20 @@ QRect CardRectIn(const TGameForm& form, const TCardPileView* view, int index) {
 } // namespace
 
 QString TKeyboardPlay::CardName(const TCard* card) {
-    static const char* const values[] = {"ace", "two", "three", "four", "five", "six", "seven",
-                                         "eight", "nine", "ten", "jack", "queen", "king"};
-    static const char* const suits[] = {"clubs", "spades", "diamonds", "hearts"};
-    return QStringLiteral("%1 of %2").arg(QLatin1String(values[card->Value]), QLatin1String(suits[card->Suit]));
+    static const char* const values[] = {
+        QT_TRANSLATE_NOOP("TKeyboardPlay", "ace"),   QT_TRANSLATE_NOOP("TKeyboardPlay", "two"),
+        QT_TRANSLATE_NOOP("TKeyboardPlay", "three"), QT_TRANSLATE_NOOP("TKeyboardPlay", "four"),
+        QT_TRANSLATE_NOOP("TKeyboardPlay", "five"),  QT_TRANSLATE_NOOP("TKeyboardPlay", "six"),
+        QT_TRANSLATE_NOOP("TKeyboardPlay", "seven"), QT_TRANSLATE_NOOP("TKeyboardPlay", "eight"),
+        QT_TRANSLATE_NOOP("TKeyboardPlay", "nine"),  QT_TRANSLATE_NOOP("TKeyboardPlay", "ten"),
+        QT_TRANSLATE_NOOP("TKeyboardPlay", "jack"),  QT_TRANSLATE_NOOP("TKeyboardPlay", "queen"),
+        QT_TRANSLATE_NOOP("TKeyboardPlay", "king")};
+    static const char* const suits[] = {
+        QT_TRANSLATE_NOOP("TKeyboardPlay", "clubs"), QT_TRANSLATE_NOOP("TKeyboardPlay", "spades"),
+        QT_TRANSLATE_NOOP("TKeyboardPlay", "diamonds"), QT_TRANSLATE_NOOP("TKeyboardPlay", "hearts")};
+    const auto tr = [](const char* text) { return QCoreApplication::translate("TKeyboardPlay", text); };
+    //: A card's name for screen readers: %1 is its value, %2 its suit.
+    return QCoreApplication::translate("TKeyboardPlay", "%1 of %2").arg(tr(values[card->Value]), tr(suits[card->Suit]));
 }
 
 QString TKeyboardPlay::Describe(const TCardPileView* view) const {
@@ -46,9 +56,9 @@ QString TKeyboardPlay::Describe(const TCardPileView* view) const {
     if (index == view_ && card_ >= 0 && card_ < n - 1) label += QStringLiteral(", ") + CardName(cards[std::size_t(card_)]);
     QString what;
     if (n == 0) {
-        what = QStringLiteral("empty");
+        what = QCoreApplication::translate("TKeyboardPlay", "empty");
     } else if (!cards.back()->FaceUp) {
-        what = n == 1 ? QStringLiteral("1 card face down") : QStringLiteral("%1 cards face down").arg(n);
+        what = n == 1 ? QCoreApplication::translate("TKeyboardPlay", "1 card face down") : QCoreApplication::translate("TKeyboardPlay", "%n cards face down", nullptr, n);
     } else if (Fanned(index)) {
         // The face-up cards from the top down, then what lies hidden under them.
         QStringList up;
@@ -57,11 +67,11 @@ QString TKeyboardPlay::Describe(const TCardPileView* view) const {
             if (cards[std::size_t(i)]->FaceUp) up << CardName(cards[std::size_t(i)]);
             else ++down;
         }
-        what = up.join(QStringLiteral(" on "));
-        if (down > 0) what += down == 1 ? QStringLiteral(", 1 card face down") : QStringLiteral(", %1 cards face down").arg(down);
+        what = up.join(QCoreApplication::translate("TKeyboardPlay", " on "));
+        if (down > 0) what += down == 1 ? QCoreApplication::translate("TKeyboardPlay", ", 1 card face down") : QCoreApplication::translate("TKeyboardPlay", ", %n cards face down", nullptr, down);
     } else {
         what = CardName(cards.back());
-        if (n > 1) what += QStringLiteral(", %1 cards").arg(n);
+        if (n > 1) what += QCoreApplication::translate("TKeyboardPlay", ", %n cards", nullptr, n);
     }
     return label + QStringLiteral(": ") + what;
 }

@@ -72,11 +72,11 @@ void TKlondikeForm::BindEvents() {
 }
 
 bool TKlondikeForm::AddOptionItems(QMenu* menu) {
-    Autoplay1 = AddCheckItem(menu, QStringLiteral("Autoplay1"), QStringLiteral("A&utoplay"),
+    Autoplay1 = AddCheckItem(menu, QStringLiteral("Autoplay1"), tr("A&utoplay"),
                              QKeySequence(Qt::CTRL | Qt::Key_A));
     menu->addSeparator()->setObjectName(QStringLiteral("N3"));
-    DrawThree1 = AddCheckItem(menu, QStringLiteral("DrawThree1"), QStringLiteral("Draw Three"));
-    DrawOne1 = AddCheckItem(menu, QStringLiteral("DrawOne1"), QStringLiteral("Draw One"));
+    DrawThree1 = AddCheckItem(menu, QStringLiteral("DrawThree1"), tr("Draw Three"));
+    DrawOne1 = AddCheckItem(menu, QStringLiteral("DrawOne1"), tr("Draw One"));
     DrawThree1->setChecked(true);
     connect(Autoplay1, &QAction::triggered, this, [this] { Autoplay1Click(); });
     connect(DrawThree1, &QAction::triggered, this, [this] { DrawThree1Click(); });

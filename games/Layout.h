@@ -32,8 +32,8 @@ struct TGameInfo {
     // Menu wording that a few games change.
     QString NewGameName = QStringLiteral("NewGame1");
     QString RestartName = QStringLiteral("Restart1");
-    QString PreferencesCaption = QStringLiteral("&Preferences...");
-    QString RulesCaption = QStringLiteral("Rule&s...");
+    QString PreferencesCaption = QStringLiteral(QT_TRANSLATE_NOOP("TGameForm", "&Preferences..."));
+    QString RulesCaption = QStringLiteral(QT_TRANSLATE_NOOP("TGameForm", "Rule&s..."));
     QString FirstSeparator = QStringLiteral("N1");  // after Undo
     QString SecondSeparator = QStringLiteral("N2"); // after the option group
 

@@ -28,7 +28,7 @@ const TGameInfo& TMontanaForm::LargeInfo() {
         i.ClientHeight = 580;
         // The deal and a reshuffle leave the caption as it was.
         i.CaptionMayLag = true;
-        i.RulesCaption = QStringLiteral("Rul&es...");
+        i.RulesCaption = QStringLiteral(QT_TRANSLATE_NOOP("TGameForm", "Rul&es..."));
         i.FirstSeparator = QStringLiteral("N2");
         i.SecondSeparator = QStringLiteral("N1");
         return i;
@@ -63,7 +63,7 @@ TMontanaForm::TMontanaForm(QWidget* parent, const TGameInfo& info, const TLayout
 }
 
 bool TMontanaForm::AddOptionItems(QMenu* menu) {
-    Shuffle1 = AddCommandItem(menu, QStringLiteral("Shuffle1"), QStringLiteral("&Shuffle Remaining"),
+    Shuffle1 = AddCommandItem(menu, QStringLiteral("Shuffle1"), tr("&Shuffle Remaining"),
                               QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(Shuffle1, &QAction::triggered, this, [this] {
         if (!Dragging() && Shuffle1->isEnabled()) Shuffle1Click();
@@ -263,7 +263,7 @@ int TMontanaForm::HintScore(const TMove& move) const {
 
 QString TMontanaForm::HintWithoutMoves() const {
     if (Shuffle1 != nullptr && Shuffle1->isEnabled())
-        return QStringLiteral("No more moves. Shuffle Remaining deals the cards out of sequence again.");
+        return tr("No more moves. Shuffle Remaining deals the cards out of sequence again.");
     return {};
 }
 

@@ -161,9 +161,12 @@ void TGameForm::TableChanged() {
 
 QString TGameForm::PileLabel(const TCardPileView* view) const {
     const TPileSlot::Role role = RoleOf(view);
-    static const char* const nouns[] = {"Stock", "Waste", "Reserve", "Foundation", "Column", "Free cell", "Place", ""};
+    static const char* const nouns[] = {QT_TRANSLATE_NOOP("TGameForm", "Stock"),      QT_TRANSLATE_NOOP("TGameForm", "Waste"),
+                                        QT_TRANSLATE_NOOP("TGameForm", "Reserve"),    QT_TRANSLATE_NOOP("TGameForm", "Foundation"),
+                                        QT_TRANSLATE_NOOP("TGameForm", "Column"),     QT_TRANSLATE_NOOP("TGameForm", "Free cell"),
+                                        QT_TRANSLATE_NOOP("TGameForm", "Place"),      ""};
     const std::vector<TCardPileView*> same = ViewsOf(role);
-    QString label = QLatin1String(nouns[role]);
+    QString label = tr(nouns[role]);
     if (same.size() > 1)
         label += QLatin1Char(' ') + QString::number(std::find(same.begin(), same.end(), view) - same.begin() + 1);
     return label;
@@ -267,7 +270,7 @@ void TGameForm::Hint1Click() {
     const TMoves moves = HintMoves();
     if (moves.empty()) {
         const QString instead = HintWithoutMoves();
-        Dialogs().Information(this, instead.isEmpty() ? QStringLiteral("No more moves.") : instead);
+        Dialogs().Information(this, instead.isEmpty() ? tr("No more moves.") : instead);
         return;
     }
     const std::uint64_t key = TableKey();
@@ -302,10 +305,10 @@ void TGameForm::ShowHint(const TMove& move) {
 }
 
 void TGameForm::AddPlayerAids() {
-    Redo1 = AppendCommand(QStringLiteral("Redo1"), QStringLiteral("Re&do"), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    Redo1 = AppendCommand(QStringLiteral("Redo1"), tr("Re&do"), QKeySequence(Qt::CTRL | Qt::Key_Y));
     Redo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     Redo1->setEnabled(false);
-    Hint1 = AppendCommand(QStringLiteral("Hint1"), QStringLiteral("&Hint"), QKeySequence(Qt::Key_H));
+    Hint1 = AppendCommand(QStringLiteral("Hint1"), tr("&Hint"), QKeySequence(Qt::Key_H));
     connect(Redo1, &QAction::triggered, this, [this] { Redo1Click(); });
     connect(Hint1, &QAction::triggered, this, [this] { Hint1Click(); });
 }

@@ -37,9 +37,9 @@ int PlaceOf(int p) {
 
 const char* PassCaption(int pass) {
     switch (pass) {
-    case 1: return "First Pass";
-    case 2: return "Second Pass";
-    default: return "Third Pass";
+    case 1: return QT_TRANSLATE_NOOP("TPyramidForm", "First Pass");
+    case 2: return QT_TRANSLATE_NOOP("TPyramidForm", "Second Pass");
+    default: return QT_TRANSLATE_NOOP("TPyramidForm", "Third Pass");
     }
 }
 } // namespace
@@ -252,7 +252,7 @@ void TPyramidForm::UpdateStockHint() {
 }
 
 void TPyramidForm::ShowPass() {
-    Label1->setText(QLatin1String(PassCaption(PassNumber)));
+    Label1->setText(tr(PassCaption(PassNumber)));
     Label1->adjustSize();
 }
 

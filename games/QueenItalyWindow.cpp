@@ -81,7 +81,7 @@ TQueenItalyForm::TQueenItalyForm(QWidget* parent, const TGameInfo& info, const T
 }
 
 bool TQueenItalyForm::AddOptionItems(QMenu* menu) {
-    Autoplay1 = AddCheckItem(menu, QStringLiteral("Autoplay1"), QStringLiteral("&Autoplay"),
+    Autoplay1 = AddCheckItem(menu, QStringLiteral("Autoplay1"), tr("&Autoplay"),
                              QKeySequence(Qt::CTRL | Qt::Key_A));
     connect(Autoplay1, &QAction::triggered, this, [this] { Autoplay1Click(); });
     return true;

@@ -35,7 +35,7 @@ const TGameInfo& TSpiderForm::LargeInfo() {
         i.ResizeMargin = 158;
         i.RestoreState = true;
         i.RestartName = QStringLiteral("Redeal1");
-        i.RulesCaption = QStringLiteral("Rul&es...");
+        i.RulesCaption = QStringLiteral(QT_TRANSLATE_NOOP("TGameForm", "Rul&es..."));
         return i;
     }();
     return info;
@@ -68,8 +68,8 @@ TSpiderForm::TSpiderForm(QWidget* parent, const TGameInfo& info, const TLayout& 
 }
 
 bool TSpiderForm::AddOptionItems(QMenu* menu) {
-    SameSuitBuilds1 = AddCheckItem(menu, QStringLiteral("SameSuitBuilds1"), QStringLiteral("&Same Suit Moves"), {},
-                                   QStringLiteral("If checked, build down only in same suit"));
+    SameSuitBuilds1 = AddCheckItem(menu, QStringLiteral("SameSuitBuilds1"), tr("&Same Suit Moves"), {},
+                                   tr("If checked, build down only in same suit"));
     connect(SameSuitBuilds1, &QAction::triggered, this, [this] { SameSuitBuilds1Click(); });
     return true;
 }
@@ -111,7 +111,7 @@ int TSpiderForm::CountScore() const {
 void TSpiderForm::DeckPileViewClick(QObject*) {
     if (Dragging()) return;
     if (AnyColumnEmpty()) {
-        Dialogs().Information(this, QStringLiteral("You must fill empty tableau spaces first."));
+        Dialogs().Information(this, tr("You must fill empty tableau spaces first."));
         return;
     }
     // The cards of one deal are one action: Undo takes them back together.

@@ -72,8 +72,10 @@ std::optional<TGameFigures> ParseGame(const IniDocument& doc, const QByteArray& 
         const auto text = doc.Value(section, key);
         if (!text) return;
         const auto value = Count(*text);
-        if (!value || *value > std::numeric_limits<int>::max()) ok = false;
-        else field = static_cast<std::remove_reference_t<decltype(field)>>(*value);
+        if (!value || *value > std::numeric_limits<int>::max())
+            ok = false;
+        else
+            field = static_cast<std::remove_reference_t<decltype(field)>>(*value);
     });
     if (!ok || f.Won > f.Played || (f.WinningStreak > 0 && f.LosingStreak > 0)) return std::nullopt;
     for (int i = 1; i <= TGameFigures::kRecentDeals; ++i) {
@@ -93,7 +95,8 @@ QByteArray Serialize(const TStatisticsStore::Figures& all) {
         TGameFigures f = all.value(name);
         if (f == TGameFigures()) continue;
         const QByteArray section = name.toUtf8();
-        EachCount(f, [&](const char* key, auto& field) { doc.SetValue(section, key, QByteArray::number(field)); });
+        EachCount(
+            f, [&](const char* key, auto& field) { doc.SetValue(section, key, QByteArray::number(field)); });
         for (int i = 0; i < f.Recent.size(); ++i)
             doc.SetValue(section, "Deal" + QByteArray::number(i + 1), DealText(f.Recent[i]));
     }
@@ -131,10 +134,13 @@ void TGameFigures::Add(const TDealRecord& deal) {
         LongestLosingStreak = std::max(LongestLosingStreak, LosingStreak);
     }
     Recent.prepend(deal);
-    while (Recent.size() > kRecentDeals) Recent.removeLast();
+    while (Recent.size() > kRecentDeals)
+        Recent.removeLast();
 }
 
-int TGameFigures::WinRate() const { return Played == 0 ? 0 : int((Won * 200LL + Played) / (2LL * Played)); }
+int TGameFigures::WinRate() const {
+    return Played == 0 ? 0 : int((Won * 200LL + Played) / (2LL * Played));
+}
 
 QString DurationText(qint64 seconds) {
     const qint64 h = seconds / 3600, m = seconds / 60 % 60, s = seconds % 60;
@@ -144,13 +150,18 @@ QString DurationText(qint64 seconds) {
 }
 
 QString StreakText(const TGameFigures& f) {
-    if (f.WinningStreak > 0) return QStringLiteral("%1 won").arg(f.WinningStreak);
-    if (f.LosingStreak > 0) return QStringLiteral("%1 lost").arg(f.LosingStreak);
-    return QStringLiteral("none");
+    if (f.WinningStreak > 0)
+        return QCoreApplication::translate("TStatisticsDlg", "%n won", nullptr, f.WinningStreak);
+    if (f.LosingStreak > 0)
+        return QCoreApplication::translate("TStatisticsDlg", "%n lost", nullptr, f.LosingStreak);
+    return QCoreApplication::translate("TStatisticsDlg", "none");
 }
 
 QString FiguresToolTip(const TGameFigures& f) {
-    return QStringLiteral("Played: %1   Won: %2   Win rate: %3%").arg(f.Played).arg(f.Won).arg(f.WinRate());
+    return QCoreApplication::translate("TStatisticsDlg", "Played: %1   Won: %2   Win rate: %3%")
+        .arg(f.Played)
+        .arg(f.Won)
+        .arg(f.WinRate());
 }
 
 TStatisticsStore::TStatisticsStore(QString path)
@@ -173,8 +184,10 @@ void TStatisticsStore::Record(const QString& game, const TDealRecord& deal) {
 
 void TStatisticsStore::Reset(const QString& game) {
     Update([&](Figures& all) {
-        if (game.isEmpty()) all.clear();
-        else all.remove(game);
+        if (game.isEmpty())
+            all.clear();
+        else
+            all.remove(game);
     });
 }
 
@@ -191,7 +204,8 @@ void TStatisticsStore::EnsureLoaded() {
 void TStatisticsStore::TellPlayer() {
     // Told only once the lock is given back: the player may take his time.
     const QStringList texts = std::exchange(untold_, {});
-    for (const QString& text : texts) Warn(text);
+    for (const QString& text : texts)
+        Warn(text);
 }
 
 TStatisticsStore::Figures TStatisticsStore::Load() {
@@ -209,8 +223,10 @@ TStatisticsStore::Figures TStatisticsStore::Load() {
             if (damaged) break;
             const QString name = QLatin1String(game.Name);
             const auto figures = ParseGame(doc, name.toUtf8());
-            if (!figures) damaged = true;
-            else if (!(*figures == TGameFigures())) all.insert(name, *figures);
+            if (!figures)
+                damaged = true;
+            else if (!(*figures == TGameFigures()))
+                all.insert(name, *figures);
         }
     }
     if (!damaged) return all;
@@ -218,8 +234,9 @@ TStatisticsStore::Figures TStatisticsStore::Load() {
     const QString aside = path_ + QStringLiteral(".bad");
     QFile::remove(aside);
     QFile::rename(path_, aside);
-    untold_ << (QStringLiteral("The statistics file was damaged. It has been set aside as \"%1\", and the statistics "
-                        "start again from zero.")
+    untold_ << (QCoreApplication::translate("TStatisticsDlg",
+                                            "The statistics file was damaged. It has been set aside "
+                                            "as \"%1\", and the statistics start again from zero.")
                     .arg(QDir::toNativeSeparators(aside)));
     return {};
 }
@@ -242,7 +259,9 @@ void TStatisticsStore::Update(const std::function<void(Figures&)>& change) {
     }
     if (!saved) {
         memoryOnly_ = true;
-        untold_ << QStringLiteral("The statistics cannot be saved in \"%1\". They are kept until Quillane closes.")
+        untold_ << QCoreApplication::translate(
+                       "TStatisticsDlg",
+                       "The statistics cannot be saved in \"%1\". They are kept until Quillane closes.")
                        .arg(QDir::toNativeSeparators(QFileInfo(path_).absolutePath()));
     }
     TellPlayer();

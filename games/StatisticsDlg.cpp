@@ -41,20 +41,29 @@ void SetRow(QTableWidget* table, int row, const QStringList& cells, int textColu
     }
 }
 
-QString Best(bool any, const QString& text) { return any ? text : QStringLiteral("-"); }
+QString Best(bool any, const QString& text) {
+    return any ? text : QStringLiteral("-");
+}
 } // namespace
 
 TStatisticsDlg::TStatisticsDlg(QWidget* parent, const QString& game, quint32 deal, TStatisticsStore& store)
     : QDialog(parent), game_(game), store_(store) {
     setObjectName(QStringLiteral("StatisticsDlg"));
-    setWindowTitle(QStringLiteral("Statistics"));
+    setWindowTitle(tr("Statistics"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* mine = new QGroupBox(game, this);
+    auto* mine = new QGroupBox(GameTitle(game), this);
     auto* grid = new QGridLayout(mine);
-    const QStringList captions = {"Deals played:", "Deals won:", "Win rate:", "Current streak:",
-                                  "Total time played:", "Longest winning streak:", "Longest losing streak:",
-                                  "Fewest moves in a win:", "Fastest win:", "This deal's number:"};
+    const QStringList captions = {tr("Deals played:"),
+                                  tr("Deals won:"),
+                                  tr("Win rate:"),
+                                  tr("Current streak:"),
+                                  tr("Total time played:"),
+                                  tr("Longest winning streak:"),
+                                  tr("Longest losing streak:"),
+                                  tr("Fewest moves in a win:"),
+                                  tr("Fastest win:"),
+                                  tr("This deal's number:")};
     for (int i = 0; i < captions.size(); ++i) {
         auto* value = new QLabel(mine);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -67,27 +76,31 @@ TStatisticsDlg::TStatisticsDlg(QWidget* parent, const QString& game, quint32 dea
     figures_.back()->setText(QString::number(deal));
     layout->addWidget(mine);
 
-    GamesTable = Table(this, "GamesTable", {"Game", "Played", "Won", "Win rate", "Streak", "Longest won",
-                                            "Longest lost", "Fewest moves", "Fastest win"},
+    GamesTable = Table(this, "GamesTable",
+                       {tr("Game"), tr("Played"), tr("Won"), tr("Win rate"), tr("Streak"), tr("Longest won"),
+                        tr("Longest lost"), tr("Fewest moves"), tr("Fastest win")},
                        0);
-    layout->addWidget(new QLabel(QStringLiteral("All games:"), this));
+    layout->addWidget(new QLabel(tr("All games:"), this));
     layout->addWidget(GamesTable, 3);
 
-    DealsTable = Table(this, "DealsTable", {"Deal number", "Date", "Result", "Moves", "Time"}, 1);
-    layout->addWidget(new QLabel(QStringLiteral("Last deals of %1 (double-click one to play it again):").arg(game), this));
+    DealsTable =
+        Table(this, "DealsTable", {tr("Deal number"), tr("Date"), tr("Result"), tr("Moves"), tr("Time")}, 1);
+    layout->addWidget(
+        new QLabel(tr("Last deals of %1 (double-click one to play it again):").arg(GameTitle(game)), this));
     layout->addWidget(DealsTable, 2);
     connect(DealsTable, &QTableWidget::cellDoubleClicked, this, [this] { PlayAgain(); });
 
     auto* buttons = new QHBoxLayout;
-    PlayAgainButton = new QPushButton(QStringLiteral("&Play Again"), this);
-    ResetGameButton = new QPushButton(QStringLiteral("&Reset %1...").arg(game), this);
-    ResetAllButton = new QPushButton(QStringLiteral("Reset &All..."), this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    PlayAgainButton = new QPushButton(tr("&Play Again"), this);
+    ResetGameButton = new QPushButton(tr("&Reset %1...").arg(GameTitle(game)), this);
+    ResetAllButton = new QPushButton(tr("Reset &All..."), this);
+    auto* close = new QPushButton(tr("Close"), this);
     PlayAgainButton->setObjectName(QStringLiteral("PlayAgainButton"));
     ResetGameButton->setObjectName(QStringLiteral("ResetGameButton"));
     ResetAllButton->setObjectName(QStringLiteral("ResetAllButton"));
     close->setDefault(true);
-    for (QPushButton* b : {PlayAgainButton, ResetGameButton, ResetAllButton}) buttons->addWidget(b);
+    for (QPushButton* b : {PlayAgainButton, ResetGameButton, ResetAllButton})
+        buttons->addWidget(b);
     buttons->addStretch(1);
     buttons->addWidget(close);
     layout->addLayout(buttons);
@@ -114,7 +127,8 @@ void TStatisticsDlg::Refresh() {
                                 QString::number(f.LongestLosingStreak),
                                 Best(won, QString::number(f.FewestMoves)),
                                 Best(won, DurationText(f.FastestWin))};
-    for (int i = 0; i < values.size(); ++i) figures_[std::size_t(i)]->setText(values[i]);
+    for (int i = 0; i < values.size(); ++i)
+        figures_[std::size_t(i)]->setText(values[i]);
 
     const auto& games = SolitaireGames();
     GamesTable->setRowCount(int(games.size()));
@@ -122,8 +136,9 @@ void TStatisticsDlg::Refresh() {
         const QString name = QLatin1String(games[std::size_t(row)].Name);
         const TGameFigures g = store_.Of(name);
         SetRow(GamesTable, row,
-               {name, QString::number(g.Played), QString::number(g.Won), QStringLiteral("%1%").arg(g.WinRate()),
-                StreakText(g), QString::number(g.LongestWinningStreak), QString::number(g.LongestLosingStreak),
+               {GameTitle(name), QString::number(g.Played), QString::number(g.Won),
+                QStringLiteral("%1%").arg(g.WinRate()), StreakText(g),
+                QString::number(g.LongestWinningStreak), QString::number(g.LongestLosingStreak),
                 Best(g.Won > 0, QString::number(g.FewestMoves)), Best(g.Won > 0, DurationText(g.FastestWin))},
                1);
         if (name == game_) GamesTable->selectRow(row);
@@ -134,8 +149,7 @@ void TStatisticsDlg::Refresh() {
         const TDealRecord& d = f.Recent[row];
         SetRow(DealsTable, row,
                {QString::number(d.Number), d.Ended.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-                d.Won ? QStringLiteral("Won") : QStringLiteral("Lost"), QString::number(d.Moves),
-                DurationText(d.Seconds)},
+                d.Won ? tr("Won") : tr("Lost"), QString::number(d.Moves), DurationText(d.Seconds)},
                3);
     }
     DealsTable->clearSelection();
@@ -149,9 +163,13 @@ void TStatisticsDlg::PlayAgain() {
     accept();
 }
 
-void TStatisticsDlg::ResetGame() { Reset(game_, QStringLiteral("Reset the statistics of %1?").arg(game_)); }
+void TStatisticsDlg::ResetGame() {
+    Reset(game_, tr("Reset the statistics of %1?").arg(GameTitle(game_)));
+}
 
-void TStatisticsDlg::ResetAll() { Reset({}, QStringLiteral("Reset the statistics of all games?")); }
+void TStatisticsDlg::ResetAll() {
+    Reset({}, tr("Reset the statistics of all games?"));
+}
 
 void TStatisticsDlg::Reset(const QString& game, const QString& question) {
     if (!Dialogs().Confirm(this, question)) return;
@@ -161,12 +179,13 @@ void TStatisticsDlg::Reset(const QString& game, const QString& question) {
 
 TSelectDealDlg::TSelectDealDlg(QWidget* parent, quint32 current) : QDialog(parent) {
     setObjectName(QStringLiteral("SelectDealDlg"));
-    setWindowTitle(QStringLiteral("Select Deal"));
+    setWindowTitle(tr("Select Deal"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Deal number (0 to 4294967295):"), this));
+    layout->addWidget(new QLabel(tr("Deal number (0 to 4294967295):"), this));
     NumberEdit = new QLineEdit(QString::number(current), this);
     NumberEdit->setObjectName(QStringLiteral("NumberEdit"));
-    NumberEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,10}")), this));
+    NumberEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,10}")), this));
     NumberEdit->selectAll();
     layout->addWidget(NumberEdit);
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -174,7 +193,8 @@ TSelectDealDlg::TSelectDealDlg(QWidget* parent, quint32 current) : QDialog(paren
     layout->addWidget(box);
     connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(NumberEdit, &QLineEdit::textChanged, this, [this] { OkButton->setEnabled(Number().has_value()); });
+    connect(NumberEdit, &QLineEdit::textChanged, this,
+            [this] { OkButton->setEnabled(Number().has_value()); });
 }
 
 std::optional<quint32> TSelectDealDlg::Number() const {

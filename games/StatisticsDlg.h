@@ -3,6 +3,7 @@
 // a deal number. Both are shown through the dialog seam.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <optional>
 
@@ -13,6 +14,8 @@ class QTableWidget;
 class TStatisticsStore;
 
 class TStatisticsDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TStatisticsDlg)
+
 public:
     // `game` is the list name of the game whose window opened it, `deal` the
     // number of the deal on its table.
@@ -41,6 +44,8 @@ private:
 };
 
 class TSelectDealDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TSelectDealDlg)
+
 public:
     TSelectDealDlg(QWidget* parent, quint32 current);
 

@@ -6,6 +6,7 @@
 #include "WinWindow.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QApplication>
@@ -81,23 +82,23 @@ TDialogs& Dialogs() {
 void InstallDialogs(TDialogs* dialogs) { installed = dialogs; }
 
 bool TQtDialogs::Confirm(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, QMessageBox::Ok | QMessageBox::Cancel,
-                    Owner(parent));
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("TDialogs", "Confirm"), text,
+                    QMessageBox::Ok | QMessageBox::Cancel, Owner(parent));
     DialogFrame(&box);
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok;
 }
 
 void TQtDialogs::Information(QWidget* parent, const QString& text) {
-    MessageBox(parent, QMessageBox::Information, QStringLiteral("Information"), text);
+    MessageBox(parent, QMessageBox::Information, QCoreApplication::translate("TDialogs", "Information"), text);
 }
 
 void TQtDialogs::Warning(QWidget* parent, const QString& text) {
-    MessageBox(parent, QMessageBox::Warning, QStringLiteral("Warning"), text);
+    MessageBox(parent, QMessageBox::Warning, QCoreApplication::translate("TDialogs", "Warning"), text);
 }
 
 void TQtDialogs::Error(QWidget* parent, const QString& text) {
-    MessageBox(parent, QMessageBox::Critical, QStringLiteral("Error"), text);
+    MessageBox(parent, QMessageBox::Critical, QCoreApplication::translate("TDialogs", "Error"), text);
 }
 
 void TQtDialogs::ShowWin(QWidget* parent) {
@@ -126,7 +127,7 @@ QString TQtDialogs::QtFilter(const QString& filter) {
 }
 
 std::optional<QString> TQtDialogs::OpenFile(QWidget* parent, const TOpenFileRequest& request) {
-    QFileDialog dialog(parent, request.Title.isEmpty() ? QStringLiteral("Open") : request.Title, request.InitialDir);
+    QFileDialog dialog(parent, request.Title.isEmpty() ? QCoreApplication::translate("TDialogs", "Open") : request.Title, request.InitialDir);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.MustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilters(QtFilter(request.Filter).split(QStringLiteral(";;")));

@@ -19,21 +19,21 @@ struct Topic {
     const char* title;
 };
 constexpr Topic kTopics[] = {
-    {0, "Contents"},
-    {500, "System Requirements"},
-    {502, "Preferences"},
-    {1001, "Beleaguered Castle"},
-    {1002, "Double Klondike"},
-    {1003, "Forty Thieves"},
-    {1004, "FreeCell"},
-    {1005, "Golf"},
-    {1006, "Indian Patience"},
-    {1007, "Klondike"},
-    {1008, "Montana"},
-    {1009, "Pyramid"},
-    {1010, "Queen of Italy"},
-    {1011, "Sea Towers"},
-    {1012, "Spider"},
+    {0, QT_TRANSLATE_NOOP("THelpViewer", "Contents")},
+    {500, QT_TRANSLATE_NOOP("THelpViewer", "System Requirements")},
+    {502, QT_TRANSLATE_NOOP("THelpViewer", "Preferences")},
+    {1001, QT_TRANSLATE_NOOP("THelpViewer", "Beleaguered Castle")},
+    {1002, QT_TRANSLATE_NOOP("THelpViewer", "Double Klondike")},
+    {1003, QT_TRANSLATE_NOOP("THelpViewer", "Forty Thieves")},
+    {1004, QT_TRANSLATE_NOOP("THelpViewer", "FreeCell")},
+    {1005, QT_TRANSLATE_NOOP("THelpViewer", "Golf")},
+    {1006, QT_TRANSLATE_NOOP("THelpViewer", "Indian Patience")},
+    {1007, QT_TRANSLATE_NOOP("THelpViewer", "Klondike")},
+    {1008, QT_TRANSLATE_NOOP("THelpViewer", "Montana")},
+    {1009, QT_TRANSLATE_NOOP("THelpViewer", "Pyramid")},
+    {1010, QT_TRANSLATE_NOOP("THelpViewer", "Queen of Italy")},
+    {1011, QT_TRANSLATE_NOOP("THelpViewer", "Sea Towers")},
+    {1012, QT_TRANSLATE_NOOP("THelpViewer", "Spider")},
 };
 
 bool KnownTopic(int topic) {
@@ -52,13 +52,13 @@ QUrl THelpViewer::TopicUrl(int topic) {
 THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     theViewer = this;
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(QStringLiteral("Quillane Help"));
+    setWindowTitle(tr("Quillane Help"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     ContentsList = new QListWidget;
     ContentsList->setObjectName(QStringLiteral("ContentsList"));
     for (const Topic& t : kTopics) {
-        auto* item = new QListWidgetItem(QString::fromLatin1(t.title), ContentsList);
+        auto* item = new QListWidgetItem(tr(t.title), ContentsList);
         item->setData(Qt::UserRole, t.number);
     }
     connect(ContentsList, &QListWidget::itemActivated, this,
@@ -109,8 +109,7 @@ void THelpViewer::ShowTopic(int topic) {
     const QUrl url = TopicUrl(topic);
     if (url.isEmpty() || !QFile::exists(QLatin1Char(':') + url.path())) {
         topic_ = topic;
-        TopicBrowser->setHtml(QStringLiteral("<h1>Quillane Help</h1><p>Help topic %1 is not available.</p>")
-                                  .arg(topic));
+        TopicBrowser->setHtml(tr("<h1>Quillane Help</h1><p>Help topic %1 is not available.</p>").arg(topic));
         ContentsList->clearSelection();
         return;
     }
@@ -132,13 +131,16 @@ void THelpViewer::SourceChanged(const QUrl& url) {
     ContentsList->clearSelection();
 }
 
-THelpViewer* HelpViewer() { return theViewer; }
+THelpViewer* HelpViewer() {
+    return theViewer;
+}
 
 THelpViewer* ShowHelpTopic(int topic) {
     THelpViewer* viewer = theViewer ? theViewer : new THelpViewer;
-    const Qt::WindowModality wanted = QApplication::activeModalWidget() && QApplication::activeModalWidget() != viewer
-                                          ? Qt::ApplicationModal
-                                          : Qt::NonModal;
+    const Qt::WindowModality wanted =
+        QApplication::activeModalWidget() && QApplication::activeModalWidget() != viewer
+            ? Qt::ApplicationModal
+            : Qt::NonModal;
     if (viewer->windowModality() != wanted) {
         viewer->hide();
         viewer->setWindowModality(wanted);

@@ -76,7 +76,7 @@ int TInfoBox::Phase() { return jesterPhase; }
 TInfoBox::TInfoBox(QWidget* parent) : QDialog(parent) {
     theInfoBox = this;
     setObjectName(QStringLiteral("InfoBox"));
-    setWindowTitle(QStringLiteral("About Quillane!"));
+    setWindowTitle(tr("About Quillane!"));
 
     for (int i = 0; i < 3; ++i) jesters_[i] = Jester(i + 1);
     Image1 = new QLabel(this);
@@ -90,21 +90,23 @@ TInfoBox::TInfoBox(QWidget* parent) : QDialog(parent) {
     setPalette(p);
     setAutoFillBackground(true);
 
-    auto* version = new QLineEdit(QStringLiteral("Quillane Version 1.01"), this);
+    auto* version = new QLineEdit(tr("Quillane Version 1.01"), this);
     version->setObjectName(QStringLiteral("VersionEdit"));
     version->setReadOnly(true);
     version->setFrame(false);
 
     auto* credits = new QLabel(
-        QStringLiteral("Twelve patience games for one player.\n\n"
-                       "The card faces use the public-domain (CC0) card designs of "
-                       "Adrian Kennard, as packaged in @letele/playing-cards.\n"
-                       "Backs, jester, animation and sounds were made for Quillane."),
+        tr("Twelve patience games for one player.\n\n"
+           "The card faces use the public-domain (CC0) card designs of "
+           "Adrian Kennard, as packaged in @letele/playing-cards.\n"
+           "Backs, jester, animation and sounds were made for Quillane.\n\n"
+           "Quillane is free software under the GNU General Public License, "
+           "version 3 or later, and comes with no warranty."),
         this);
     credits->setObjectName(QStringLiteral("CreditsLabel"));
     credits->setWordWrap(true);
 
-    auto* invite = new QLabel(QStringLiteral("We would like to hear your comments and suggestions:"), this);
+    auto* invite = new QLabel(tr("We would like to hear your comments and suggestions:"), this);
     invite->setObjectName(QStringLiteral("CommentsLabel"));
     invite->setWordWrap(true);
 
@@ -113,7 +115,7 @@ TInfoBox::TInfoBox(QWidget* parent) : QDialog(parent) {
     auto* mail = new TLinkLabel(InfoMailAddress.path(), InfoMailAddress, this);
     mail->setObjectName(QStringLiteral("MailLink"));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -24,8 +24,8 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 
-const QString PictureFilter = QStringLiteral(
-    "Images (*.bmp;*.jpeg;*.jpg;*.pcx;*.png)|*.bmp;*.jpeg;*.jpg;*.pcx;*.png|All Files (*.*)|*.*");
+const QString PictureFilter = QStringLiteral(QT_TRANSLATE_NOOP(
+    "TPreferencesDlg", "Images (*.bmp;*.jpeg;*.jpg;*.pcx;*.png)|*.bmp;*.jpeg;*.jpg;*.pcx;*.png|All Files (*.*)|*.*"));
 
 std::function<void(bool)> TPreferencesDlg::TrayHandler;
 
@@ -129,7 +129,7 @@ void TColorSwatch::paintEvent(QPaintEvent*) {
 TPreferencesDlg::TPreferencesDlg(QWidget* parent, int screenWidth) : QDialog(parent) {
     theDialog = this;
     setObjectName(QStringLiteral("PreferencesDlg"));
-    setWindowTitle(QStringLiteral("Quillane Preferences"));
+    setWindowTitle(tr("Quillane Preferences"));
     BuildForm();
     FormCreate(screenWidth);
 }
@@ -141,16 +141,16 @@ TPreferencesDlg::~TPreferencesDlg() {
 void TPreferencesDlg::BuildForm() {
     PageControl = new QTabWidget(this);
     PageControl->setObjectName(QStringLiteral("PageControl"));
-    PageControl->addTab(BuildCardBackPage(), QStringLiteral("Card Back"));
-    PageControl->addTab(BuildCardSizePage(), QStringLiteral("Card Size"));
-    PageControl->addTab(BuildBackgroundPage(), QStringLiteral("Game Background"));
-    PageControl->addTab(BuildOtherPage(), QStringLiteral("Other"));
+    PageControl->addTab(BuildCardBackPage(), tr("Card Back"));
+    PageControl->addTab(BuildCardSizePage(), tr("Card Size"));
+    PageControl->addTab(BuildBackgroundPage(), tr("Game Background"));
+    PageControl->addTab(BuildOtherPage(), tr("Other"));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    auto* help = new QPushButton(tr("Help"), this);
     help->setObjectName(QStringLiteral("HelpButton"));
     help->setAutoDefault(false);
     connect(help, &QPushButton::clicked, this, &TPreferencesDlg::HelpClick);
@@ -182,8 +182,8 @@ QWidget* TPreferencesDlg::BuildCardBackPage() {
         grid->addWidget(BackRadios[i], 1, i, Qt::AlignHCenter);
     }
     BackRadios[3]->setEnabled(false);
-    auto* label = new QLabel(QStringLiteral("Browse to select a Custom Image"), page);
-    auto* browse = new QPushButton(QStringLiteral("Browse..."), page);
+    auto* label = new QLabel(tr("Browse to select a Custom Image"), page);
+    auto* browse = new QPushButton(tr("Browse..."), page);
     browse->setObjectName(QStringLiteral("BrowseCardBackButton"));
     browse->setAutoDefault(false);
     connect(browse, &QPushButton::clicked, this, &TPreferencesDlg::BrowseCardBackClick);
@@ -200,15 +200,15 @@ QWidget* TPreferencesDlg::BuildCardSizePage() {
     auto* page = new QWidget;
     auto* group = new QGroupBox(page);
     group->setObjectName(QStringLiteral("CardSizeGroup"));
-    SmallCardsRadio = new QRadioButton(QStringLiteral("Use small cards (all games fit on 800x600 display)"), group);
+    SmallCardsRadio = new QRadioButton(tr("Use small cards (all games fit on 800x600 display)"), group);
     SmallCardsRadio->setObjectName(QStringLiteral("SmallCardsRadio"));
-    LargeCardsRadio = new QRadioButton(QStringLiteral("Use large cards (requires a 1024x768 or larger display)"), group);
+    LargeCardsRadio = new QRadioButton(tr("Use large cards (requires a 1024x768 or larger display)"), group);
     LargeCardsRadio->setObjectName(QStringLiteral("LargeCardsRadio"));
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(SmallCardsRadio);
     groupLayout->addWidget(LargeCardsRadio);
     auto* note = new QLabel(
-        QStringLiteral("This preference does not take effect until the current\r\ngame window is closed."), page);
+        tr("This preference does not take effect until the current\r\ngame window is closed."), page);
     note->setObjectName(QStringLiteral("CardSizeNote"));
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(group);
@@ -220,12 +220,12 @@ QWidget* TPreferencesDlg::BuildCardSizePage() {
 QWidget* TPreferencesDlg::BuildBackgroundPage() {
     auto* page = new QWidget;
 
-    auto* typeBox = new QGroupBox(QStringLiteral(" Select Type "), page);
+    auto* typeBox = new QGroupBox(tr(" Select Type "), page);
     typeBox->setObjectName(QStringLiteral("BackgroundTypeGroup"));
     TypeGroup = new QButtonGroup(typeBox);
     auto* typeLayout = new QVBoxLayout(typeBox);
-    const QString typeNames[] = {QStringLiteral("Solid Color"), QStringLiteral("Gradient Colors"),
-                                 QStringLiteral("Tiled Image")};
+    const QString typeNames[] = {tr("Solid Color"), tr("Gradient Colors"),
+                                 tr("Tiled Image")};
     const QString typeObjects[] = {QStringLiteral("SolidColorRadio"), QStringLiteral("GradientRadio"),
                                    QStringLiteral("TiledImageRadio")};
     for (int i = 0; i < 3; ++i) {
@@ -256,7 +256,7 @@ QWidget* TPreferencesDlg::BuildBackgroundPage() {
     auto* solid = new QWidget;
     SolidColorSwatch = swatch(QStringLiteral("SolidColorSwatch"), &Values.BackgroundColor);
     auto* solidLayout = new QGridLayout(solid);
-    solidLayout->addWidget(new QLabel(QStringLiteral("Select Solid Color")), 0, 0);
+    solidLayout->addWidget(new QLabel(tr("Select Solid Color")), 0, 0);
     solidLayout->addWidget(SolidColorSwatch, 0, 1);
     solidLayout->setRowStretch(1, 1);
     solidLayout->setColumnStretch(2, 1);
@@ -265,11 +265,11 @@ QWidget* TPreferencesDlg::BuildBackgroundPage() {
     auto* gradient = new QWidget;
     StartColorSwatch = swatch(QStringLiteral("StartColorSwatch"), &Values.GradientStartColor);
     EndColorSwatch = swatch(QStringLiteral("EndColorSwatch"), &Values.GradientEndColor);
-    auto* direction = new QGroupBox(QStringLiteral(" Direction "));
+    auto* direction = new QGroupBox(tr(" Direction "));
     direction->setObjectName(QStringLiteral("DirectionGroup"));
     DirectionGroup = new QButtonGroup(direction);
     auto* directionLayout = new QVBoxLayout(direction);
-    const QString directionNames[] = {QStringLiteral("Vertical Gradient"), QStringLiteral("Horizontal Gradient")};
+    const QString directionNames[] = {tr("Vertical Gradient"), tr("Horizontal Gradient")};
     const QString directionObjects[] = {QStringLiteral("VerticalRadio"), QStringLiteral("HorizontalRadio")};
     for (int i = 0; i < 2; ++i) {
         auto* radio = new QRadioButton(directionNames[i], direction);
@@ -279,9 +279,9 @@ QWidget* TPreferencesDlg::BuildBackgroundPage() {
     }
     connect(DirectionGroup, &QButtonGroup::idClicked, this, [this](int id) { Values.GradientIndex = id; });
     auto* gradientLayout = new QGridLayout(gradient);
-    gradientLayout->addWidget(new QLabel(QStringLiteral("Select Starting Color")), 0, 0);
+    gradientLayout->addWidget(new QLabel(tr("Select Starting Color")), 0, 0);
     gradientLayout->addWidget(StartColorSwatch, 0, 1);
-    gradientLayout->addWidget(new QLabel(QStringLiteral("Select Ending Color")), 1, 0);
+    gradientLayout->addWidget(new QLabel(tr("Select Ending Color")), 1, 0);
     gradientLayout->addWidget(EndColorSwatch, 1, 1);
     gradientLayout->addWidget(direction, 2, 0, 1, 2);
     gradientLayout->setRowStretch(3, 1);
@@ -295,13 +295,13 @@ QWidget* TPreferencesDlg::BuildBackgroundPage() {
     BackgroundPreview->setAlignment(Qt::AlignCenter);
     BackgroundPreview->setFrameShape(QFrame::StyledPanel);
     BackgroundPreview->setFrameShadow(QFrame::Sunken);
-    auto* browse = new QPushButton(QStringLiteral("Browse..."));
+    auto* browse = new QPushButton(tr("Browse..."));
     browse->setObjectName(QStringLiteral("BrowseBackgroundButton"));
     browse->setAutoDefault(false);
     connect(browse, &QPushButton::clicked, this, &TPreferencesDlg::BrowseBackgroundClick);
     auto* pictureLayout = new QGridLayout(picture);
     pictureLayout->addWidget(BackgroundPreview, 0, 0, 1, 2, Qt::AlignLeft);
-    pictureLayout->addWidget(new QLabel(QStringLiteral("Browse to select an Image")), 1, 0);
+    pictureLayout->addWidget(new QLabel(tr("Browse to select an Image")), 1, 0);
     pictureLayout->addWidget(browse, 1, 1);
     pictureLayout->setRowStretch(2, 1);
     pictureLayout->setColumnStretch(2, 1);
@@ -315,11 +315,11 @@ QWidget* TPreferencesDlg::BuildBackgroundPage() {
 
 QWidget* TPreferencesDlg::BuildOtherPage() {
     auto* page = new QWidget;
-    SoundCheckBox = new QCheckBox(QStringLiteral("Enable Sounds"), page);
+    SoundCheckBox = new QCheckBox(tr("Enable Sounds"), page);
     SoundCheckBox->setObjectName(QStringLiteral("SoundCheckBox"));
-    AnimationCheckBox = new QCheckBox(QStringLiteral("Perform Animation on Deals"), page);
+    AnimationCheckBox = new QCheckBox(tr("Perform Animation on Deals"), page);
     AnimationCheckBox->setObjectName(QStringLiteral("AnimationCheckBox"));
-    TrayCheckBox = new QCheckBox(QStringLiteral("Minimize to Tray in Taskbar"), page);
+    TrayCheckBox = new QCheckBox(tr("Minimize to Tray in Taskbar"), page);
     TrayCheckBox->setObjectName(QStringLiteral("TrayCheckBox"));
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(SoundCheckBox);
@@ -496,17 +496,16 @@ bool TPreferencesDlg::BuildCustomBack(QString path, bool select, bool atStartup)
     switch (picture.Status) {
     case TPictureStatus::Missing:
         DropCustomBack();
-        Dialogs().Warning(this, QStringLiteral("The custom card back image ") + path +
-                                    QStringLiteral(" was not found."));
+        Dialogs().Warning(this, tr("The custom card back image %1 was not found.").arg(path));
         return false;
     case TPictureStatus::Gif:
         if (atStartup)
             DropCustomBack();
         else
-            Dialogs().Error(this, QStringLiteral("GIF images are not supported."));
+            Dialogs().Error(this, tr("GIF images are not supported."));
         return false;
     case TPictureStatus::Unreadable:
-        Dialogs().Error(this, QStringLiteral("The picture ") + path + QStringLiteral(" could not be read."));
+        Dialogs().Error(this, tr("The picture %1 could not be read.").arg(path));
         return false;
     case TPictureStatus::TooLarge:
         Dialogs().Error(this, PictureTooLargeMessage(path));
@@ -554,14 +553,13 @@ void TPreferencesDlg::LoadBackgroundImage(QString path) {
         Values.BackgroundIndex = 0;
         TypeGroup->button(0)->setChecked(true);
         BackgroundPages->setCurrentIndex(0);
-        Dialogs().Warning(this, QStringLiteral("The game background image ") + path +
-                                    QStringLiteral(" was not found."));
+        Dialogs().Warning(this, tr("The game background image %1 was not found.").arg(path));
         return;
     case TPictureStatus::Gif:
-        Dialogs().Error(this, QStringLiteral("GIF images are not supported."));
+        Dialogs().Error(this, tr("GIF images are not supported."));
         return;
     case TPictureStatus::Unreadable:
-        Dialogs().Error(this, QStringLiteral("The picture ") + path + QStringLiteral(" could not be read."));
+        Dialogs().Error(this, tr("The picture %1 could not be read.").arg(path));
         return;
     case TPictureStatus::TooLarge:
         Dialogs().Error(this, PictureTooLargeMessage(path));
@@ -581,7 +579,7 @@ void TPreferencesDlg::LoadBackgroundImage(QString path) {
 namespace {
 TOpenFileRequest PictureRequest(const QString& current) {
     TOpenFileRequest request;
-    request.Filter = PictureFilter;
+    request.Filter = QCoreApplication::translate("TPreferencesDlg", PictureFilter.toUtf8().constData());
     request.MustExist = true;
     const QFileInfo info(current);
     if (current != kNone && info.isFile()) {

@@ -37,7 +37,7 @@ TSysRequirementsForm::TSysRequirementsForm(QWidget* parent) : QDialog(parent) {
     image->setFixedSize(kJesterSize);
     image->setPixmap(QPixmap::fromImage(jester));
 
-    auto* title = new QLabel(QStringLiteral("System\r\nRequirements"), this);
+    auto* title = new QLabel(tr("System\r\nRequirements"), this);
     title->setObjectName(QStringLiteral("TitleLabel"));
     QFont big = title->font();
     big.setPixelSize(22);
@@ -56,15 +56,15 @@ TSysRequirementsForm::TSysRequirementsForm(QWidget* parent) : QDialog(parent) {
     auto* panelLayout = new QVBoxLayout(panel);
     panelLayout->addWidget(MessageLabel);
 
-    PreferencesButton = new QPushButton(QStringLiteral("Preferences..."), this);
+    PreferencesButton = new QPushButton(tr("Preferences..."), this);
     PreferencesButton->setObjectName(QStringLiteral("PreferencesButton"));
     PreferencesButton->setAutoDefault(false);
     connect(PreferencesButton, &QPushButton::clicked, this, &TSysRequirementsForm::PreferencesButtonClick);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* help = new QPushButton(QStringLiteral("&Help"), this);
+    auto* help = new QPushButton(tr("&Help"), this);
     help->setObjectName(QStringLiteral("HelpButton"));
     help->setAutoDefault(false);
     connect(help, &QPushButton::clicked, this, &TSysRequirementsForm::HelpButtonClick);

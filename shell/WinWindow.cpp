@@ -33,7 +33,7 @@ QList<QImage> FallbackFrames() {
         font.setPixelSize(28 + i);
         font.setBold(true);
         painter.setFont(font);
-        painter.drawText(frame.rect(), Qt::AlignCenter, QStringLiteral("You've Won!"));
+        painter.drawText(frame.rect(), Qt::AlignCenter, TWinForm::tr("You've Won!"));
         frames << frame;
     }
     return frames;
@@ -46,7 +46,7 @@ TWinForm::TWinForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     theWinForm = this;
     setObjectName(QStringLiteral("WinForm"));
-    setWindowTitle(QStringLiteral("You've Won!"));
+    setWindowTitle(TWinForm::tr("You've Won!"));
     setModal(true);
     setFixedSize(kClientSize);
     setFont(ArialMetricsFont(12));
@@ -55,7 +55,7 @@ TWinForm::TWinForm(QWidget* parent)
     Animate1->setObjectName(QStringLiteral("Animate1"));
     Animate1->setGeometry(QRect(QPoint(0, 0), kClipSize));
 
-    Button1 = new QPushButton(QStringLiteral("OK, Great!"), this);
+    Button1 = new QPushButton(tr("OK, Great!"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(144, 162, 97, 25);
     Button1->setDefault(true);
