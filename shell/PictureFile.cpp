@@ -1,6 +1,7 @@
 #include "PictureFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -162,8 +163,8 @@ QImage ReadWithQt(const QByteArray& data) {
 } // namespace
 
 QString PictureTooLargeMessage(const QString& path) {
-    return QStringLiteral("The picture %1 is too large to load. A picture may have at most %2 million pixels "
-                          "(8192 x 8192) and a file at most %3 MB.")
+    return QCoreApplication::translate("TPictureFile", "The picture %1 is too large to load. A picture may have at "
+                                                       "most %2 million pixels (8192 x 8192) and a file at most %3 MB.")
         .arg(path)
         .arg(kMaxPixels / (1024 * 1024))
         .arg(kMaxFileBytes / (1024 * 1024));

@@ -176,7 +176,7 @@ QWidget* TPreferencesDlg::BuildCardBackPage() {
         BackRadios[i] = new QRadioButton(page);
         BackRadios[i]->setObjectName(QStringLiteral("CardBackRadio%1").arg(i + 1));
         // The pictures say which back it is; a screen reader needs words.
-        BackRadios[i]->setAccessibleName(i < 3 ? QStringLiteral("Card back %1").arg(i + 1) : QStringLiteral("Custom card back"));
+        BackRadios[i]->setAccessibleName(i < 3 ? tr("Card back %1").arg(i + 1) : tr("Custom card back"));
         BackGroup->addButton(BackRadios[i], i);
         grid->addWidget(BackImages[i], 0, i, Qt::AlignHCenter);
         grid->addWidget(BackRadios[i], 1, i, Qt::AlignHCenter);
@@ -244,9 +244,9 @@ QWidget* TPreferencesDlg::BuildBackgroundPage() {
         auto* s = new TColorSwatch;
         s->setObjectName(name);
         // A colour button has no words of its own: a screen reader gets these.
-        static const QHash<QString, QString> spoken = {{QStringLiteral("SolidColorSwatch"), QStringLiteral("Solid color")},
-                                                       {QStringLiteral("StartColorSwatch"), QStringLiteral("Starting color")},
-                                                       {QStringLiteral("EndColorSwatch"), QStringLiteral("Ending color")}};
+        const QHash<QString, QString> spoken = {{QStringLiteral("SolidColorSwatch"), tr("Solid color")},
+                                                {QStringLiteral("StartColorSwatch"), tr("Starting color")},
+                                                {QStringLiteral("EndColorSwatch"), tr("Ending color")}};
         s->setAccessibleName(spoken.value(name));
         s->setFixedSize(s->sizeHint());
         connect(s, &QAbstractButton::clicked, this, [this, s, field] { ChooseColor(s, field); });

@@ -2,6 +2,7 @@
 
 #include "PrivateProfile.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <climits>
 
@@ -16,9 +17,11 @@ void ReportWriteFailure(const QString& fileName) {
     const QString path = PrivateProfile::ResolvePath(fileName);
     qWarning().noquote() << "Quillane: cannot write the settings file" << path;
     if (TProfile::WriteFailureHandler)
-        TProfile::WriteFailureHandler(QStringLiteral("Quillane could not save its settings in the file ") + path +
-                                      QStringLiteral(".\n\nChanged settings apply until Quillane closes, "
-                                                     "but they will not be kept."));
+        TProfile::WriteFailureHandler(QCoreApplication::translate("TProfile",
+                                                                  "Quillane could not save its settings in the file %1.\n\n"
+                                                                  "Changed settings apply until Quillane closes, but they "
+                                                                  "will not be kept.")
+                                          .arg(path));
 }
 } // namespace
 

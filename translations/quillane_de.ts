@@ -450,6 +450,13 @@ Quillane ist freie Software unter der GNU General Public License, Version 3 oder
     </message>
 </context>
 <context>
+    <name>TMenuNote</name>
+    <message>
+        <source>Right-click the table for the game menu.</source>
+        <translation>Rechtsklick auf den Tisch öffnet das Spielmenü.</translation>
+    </message>
+</context>
+<context>
     <name>TMontanaForm</name>
     <message>
         <source>&amp;Shuffle Remaining</source>
@@ -458,6 +465,17 @@ Quillane ist freie Software unter der GNU General Public License, Version 3 oder
     <message>
         <source>No more moves. Shuffle Remaining deals the cards out of sequence again.</source>
         <translation>Keine Züge mehr möglich. „Rest mischen“ teilt die Karten, die noch nicht in Folge liegen, neu aus.</translation>
+    </message>
+    <message>
+        <source>Row %1, place %2</source>
+        <translation>Reihe %1, Platz %2</translation>
+    </message>
+</context>
+<context>
+    <name>TPictureFile</name>
+    <message>
+        <source>The picture %1 is too large to load. A picture may have at most %2 million pixels (8192 x 8192) and a file at most %3 MB.</source>
+        <translation>Das Bild %1 ist zu groß zum Laden. Ein Bild darf höchstens %2 Millionen Pixel (8192 x 8192) haben und eine Datei höchstens %3 MB.</translation>
     </message>
 </context>
 <context>
@@ -588,6 +606,37 @@ Spielfenster geschlossen ist.</translation>
         <source>The game background image %1 was not found.</source>
         <translation>Das Hintergrundbild %1 wurde nicht gefunden.</translation>
     </message>
+    <message>
+        <source>Card back %1</source>
+        <translation>Kartenrücken %1</translation>
+    </message>
+    <message>
+        <source>Custom card back</source>
+        <translation>Eigener Kartenrücken</translation>
+    </message>
+    <message>
+        <source>Solid color</source>
+        <translation>Einfarbig</translation>
+    </message>
+    <message>
+        <source>Starting color</source>
+        <translation>Anfangsfarbe</translation>
+    </message>
+    <message>
+        <source>Ending color</source>
+        <translation>Endfarbe</translation>
+    </message>
+</context>
+<context>
+    <name>TProfile</name>
+    <message>
+        <source>Quillane could not save its settings in the file %1.
+
+Changed settings apply until Quillane closes, but they will not be kept.</source>
+        <translation>Quillane konnte seine Einstellungen nicht in der Datei %1 speichern.
+
+Geänderte Einstellungen gelten, bis Quillane beendet wird, bleiben aber nicht erhalten.</translation>
+    </message>
 </context>
 <context>
     <name>TPyramidForm</name>
@@ -602,6 +651,22 @@ Spielfenster geschlossen ist.</translation>
     <message>
         <source>Third Pass</source>
         <translation>3. Runde</translation>
+    </message>
+    <message>
+        <source>Row %1, card %2</source>
+        <translation>Reihe %1, Karte %2</translation>
+    </message>
+    <message>
+        <source>Turned card</source>
+        <translation>Aufgedeckte Karte</translation>
+    </message>
+    <message>
+        <source>Waste</source>
+        <translation>Ablage</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abwurf</translation>
     </message>
 </context>
 <context>

@@ -450,6 +450,13 @@ Quillane es software libre bajo la Licencia Pública General de GNU, versión 3 
     </message>
 </context>
 <context>
+    <name>TMenuNote</name>
+    <message>
+        <source>Right-click the table for the game menu.</source>
+        <translation>Haga clic derecho en la mesa para abrir el menú del juego.</translation>
+    </message>
+</context>
+<context>
     <name>TMontanaForm</name>
     <message>
         <source>&amp;Shuffle Remaining</source>
@@ -458,6 +465,17 @@ Quillane es software libre bajo la Licencia Pública General de GNU, versión 3 
     <message>
         <source>No more moves. Shuffle Remaining deals the cards out of sequence again.</source>
         <translation>No quedan movimientos. «Barajar el resto» vuelve a repartir las cartas que no están en secuencia.</translation>
+    </message>
+    <message>
+        <source>Row %1, place %2</source>
+        <translation>Fila %1, lugar %2</translation>
+    </message>
+</context>
+<context>
+    <name>TPictureFile</name>
+    <message>
+        <source>The picture %1 is too large to load. A picture may have at most %2 million pixels (8192 x 8192) and a file at most %3 MB.</source>
+        <translation>La imagen %1 es demasiado grande para cargarla. Una imagen puede tener como máximo %2 millones de píxeles (8192 x 8192) y un archivo como máximo %3 MB.</translation>
     </message>
 </context>
 <context>
@@ -588,6 +606,37 @@ la ventana de juego actual.</translation>
         <source>The game background image %1 was not found.</source>
         <translation>No se encontró la imagen de fondo %1.</translation>
     </message>
+    <message>
+        <source>Card back %1</source>
+        <translation>Reverso %1</translation>
+    </message>
+    <message>
+        <source>Custom card back</source>
+        <translation>Reverso personalizado</translation>
+    </message>
+    <message>
+        <source>Solid color</source>
+        <translation>Color sólido</translation>
+    </message>
+    <message>
+        <source>Starting color</source>
+        <translation>Color inicial</translation>
+    </message>
+    <message>
+        <source>Ending color</source>
+        <translation>Color final</translation>
+    </message>
+</context>
+<context>
+    <name>TProfile</name>
+    <message>
+        <source>Quillane could not save its settings in the file %1.
+
+Changed settings apply until Quillane closes, but they will not be kept.</source>
+        <translation>Quillane no pudo guardar su configuración en el archivo %1.
+
+Los cambios se aplican hasta que se cierre Quillane, pero no se conservarán.</translation>
+    </message>
 </context>
 <context>
     <name>TPyramidForm</name>
@@ -602,6 +651,22 @@ la ventana de juego actual.</translation>
     <message>
         <source>Third Pass</source>
         <translation>3.ª ronda</translation>
+    </message>
+    <message>
+        <source>Row %1, card %2</source>
+        <translation>Fila %1, carta %2</translation>
+    </message>
+    <message>
+        <source>Turned card</source>
+        <translation>Carta vuelta</translation>
+    </message>
+    <message>
+        <source>Waste</source>
+        <translation>Descarte</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Desechada</translation>
     </message>
 </context>
 <context>

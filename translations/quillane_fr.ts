@@ -450,6 +450,13 @@ Quillane est un logiciel libre distribué sous la licence publique générale GN
     </message>
 </context>
 <context>
+    <name>TMenuNote</name>
+    <message>
+        <source>Right-click the table for the game menu.</source>
+        <translation>Cliquez avec le bouton droit sur la table pour ouvrir le menu du jeu.</translation>
+    </message>
+</context>
+<context>
     <name>TMontanaForm</name>
     <message>
         <source>&amp;Shuffle Remaining</source>
@@ -458,6 +465,17 @@ Quillane est un logiciel libre distribué sous la licence publique générale GN
     <message>
         <source>No more moves. Shuffle Remaining deals the cards out of sequence again.</source>
         <translation>Plus aucun coup possible. « Mélanger le reste » redistribue les cartes qui ne sont pas encore en séquence.</translation>
+    </message>
+    <message>
+        <source>Row %1, place %2</source>
+        <translation>Rangée %1, place %2</translation>
+    </message>
+</context>
+<context>
+    <name>TPictureFile</name>
+    <message>
+        <source>The picture %1 is too large to load. A picture may have at most %2 million pixels (8192 x 8192) and a file at most %3 MB.</source>
+        <translation>L&apos;image %1 est trop grande pour être chargée. Une image peut avoir au plus %2 millions de pixels (8192 x 8192) et un fichier au plus %3 Mo.</translation>
     </message>
 </context>
 <context>
@@ -588,6 +606,37 @@ de la fenêtre de jeu ouverte.</translation>
         <source>The game background image %1 was not found.</source>
         <translation>L&apos;image de fond %1 est introuvable.</translation>
     </message>
+    <message>
+        <source>Card back %1</source>
+        <translation>Dos de carte %1</translation>
+    </message>
+    <message>
+        <source>Custom card back</source>
+        <translation>Dos de carte personnalisé</translation>
+    </message>
+    <message>
+        <source>Solid color</source>
+        <translation>Couleur unie</translation>
+    </message>
+    <message>
+        <source>Starting color</source>
+        <translation>Couleur de départ</translation>
+    </message>
+    <message>
+        <source>Ending color</source>
+        <translation>Couleur d&apos;arrivée</translation>
+    </message>
+</context>
+<context>
+    <name>TProfile</name>
+    <message>
+        <source>Quillane could not save its settings in the file %1.
+
+Changed settings apply until Quillane closes, but they will not be kept.</source>
+        <translation>Quillane n&apos;a pas pu enregistrer ses réglages dans le fichier %1.
+
+Les réglages modifiés s&apos;appliquent jusqu&apos;à la fermeture de Quillane, mais ils ne seront pas conservés.</translation>
+    </message>
 </context>
 <context>
     <name>TPyramidForm</name>
@@ -602,6 +651,22 @@ de la fenêtre de jeu ouverte.</translation>
     <message>
         <source>Third Pass</source>
         <translation>3e tour</translation>
+    </message>
+    <message>
+        <source>Row %1, card %2</source>
+        <translation>Rangée %1, carte %2</translation>
+    </message>
+    <message>
+        <source>Turned card</source>
+        <translation>Carte retournée</translation>
+    </message>
+    <message>
+        <source>Waste</source>
+        <translation>Défausse</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Rebut</translation>
     </message>
 </context>
 <context>
