@@ -75,7 +75,7 @@ done <"$work/games"
 # appends the ms from that request to the process's end to OUT.
 quit() {
 	config=$(mktemp -d -p "$work")
-	XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=xcb "$build/quillane" >/dev/null 2>&1 &
+	XDG_CONFIG_HOME=$config XDG_STATE_HOME=$config/state QT_QPA_PLATFORM=xcb "$build/quillane" >/dev/null 2>&1 &
 	pid=$!
 	selector=$(xdotool search --sync --onlyvisible --name '^Quillane!$' | head -1)
 	sleep 0.5
@@ -93,7 +93,7 @@ quit() {
 		# A game with moves asks before it closes: Return takes the default, OK.
 		sleep 0.3
 		xdotool search --onlyvisible --name '^Klondike$' >/dev/null 2>&1 && xdotool key Return
-		while xdotool search --onlyvisible --name '^Klondike$' >/dev/null 2>&1; do sleep 0.05; done
+		for _ in $(seq 100); do xdotool search --onlyvisible --name '^Klondike$' >/dev/null 2>&1 || break; sleep 0.05; done
 		sleep 0.3
 	fi
 	"$bench/exit_time" "$selector" "$pid" >>"$2" || kill "$pid" 2>/dev/null
