@@ -3,7 +3,7 @@
 // waits for that process to end and prints the milliseconds from the request
 // to the end. Without PID it only sends the request.
 // Usage: exit_time WINDOW-ID [PID]
-#include <X11/Xlib.h>
+#include "CloseRequest.h"
 
 #include <chrono>
 #include <cstdio>
@@ -32,14 +32,7 @@ int main(int argc, char** argv) {
         }
     }
     const Window window = static_cast<Window>(std::strtoul(argv[1], nullptr, 0));
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
+    SendCloseRequest(display, window);
     XSync(display, False);
     const auto sent = std::chrono::steady_clock::now();
     XCloseDisplay(display);

@@ -1,7 +1,7 @@
 // Asks an X window to close, as a window manager's close box does: sends it
 // WM_DELETE_WINDOW. The smoke test runs under a bare X server with no window
 // manager, where nothing else can close a window politely.
-#include <X11/Xlib.h>
+#include "CloseRequest.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,14 +17,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const Window window = static_cast<Window>(std::strtoul(argv[1], nullptr, 0));
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
+    SendCloseRequest(display, window);
     XFlush(display);
     XCloseDisplay(display);
     return 0;
