@@ -29,6 +29,7 @@ public:
     // The next new deal gets this number; nothing after Forget.
     void Choose(quint32 number) { chosen_ = number; }
     void Forget() { chosen_.reset(); }
+    bool Chosen() const { return chosen_.has_value(); }
 
     // The frame around a deal: BeginDeal ends the deal on the table (lost
     // when the player touched it and did not win), and what happens until

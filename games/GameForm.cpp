@@ -65,6 +65,7 @@ TGameForm::TGameForm(const TGameInfo& info, const TLayout& layout, QWidget* pare
 }
 
 TGameForm::~TGameForm() {
+    CancelSolverWork();
     keyboard_.reset();
     if (References().value(info_.ClassName) == this) References().remove(info_.ClassName);
     if (deals_) deals_->Leave();
@@ -164,6 +165,7 @@ void TGameForm::BuildMenu() {
     connect(About1, &QAction::triggered, this, [this] { About1Click(); });
     AddPlayerAids();
     AddStatisticsCommands();
+    AddSolverCommands();
 }
 
 QAction* TGameForm::AppendCommand(const QString& name, const QString& caption, const QKeySequence& key) {
@@ -176,7 +178,10 @@ void TGameForm::CompleteMenu() {
     if (appendedShown_ || appended_.empty()) return;
     appendedShown_ = true;
     PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N9"));
-    for (QAction* action : appended_) PopupMenu1->addAction(action);
+    for (QAction* action : appended_) {
+        if (action != nullptr) PopupMenu1->addAction(action);
+        else PopupMenu1->addSeparator();
+    }
 }
 
 void TGameForm::FormCreate() {
@@ -189,7 +194,7 @@ void TGameForm::FormCreate() {
     UndoList->MenuItem = Undo1;
     UndoList->OnRecord = [this] { Deals().PlayerActed(); };
     Undo1->setEnabled(false);
-    StartDeal(true, true);
+    NewDeal(true);
     ApplySizeRule();
     FormPlacement1.RestoreFormPlacement(this);
     created_ = true;
@@ -289,7 +294,8 @@ void TGameForm::NewGame1Click(QObject* sender) {
     Deals().Leave(); // before the table clears: the player may be told the figures' fate
     EmptyAllPiles();
     RepaintAll();
-    StartDeal(newDeal, false);
+    if (newDeal) NewDeal(false);
+    else StartDeal(false, false);
 }
 
 void TGameForm::EmptyAllPiles() {
@@ -344,6 +350,7 @@ bool TGameForm::focusNextPrevChild(bool next) {
 }
 
 void TGameForm::keyPressEvent(QKeyEvent* event) {
+    if (FindingDeal() && event->key() != Qt::Key_F1) return QWidget::keyPressEvent(event);
     if (keyboard_ && !Dragging() && keyboard_->Key(event)) return;
     if (event->key() == Qt::Key_F1) {
         About1Click();
@@ -357,6 +364,7 @@ void TGameForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TGameForm::mousePressEvent(QMouseEvent* event) {
+    if (FindingDeal()) return QWidget::mousePressEvent(event);
     if (event->button() == Qt::MiddleButton && HasStock()) {
         if (!Dragging()) PlayerStockClick();
         return;
@@ -378,6 +386,7 @@ void TGameForm::closeEvent(QCloseEvent* event) {
 }
 
 void TGameForm::FormClose() {
+    CancelSolverWork();
     FormPlacement1.SaveFormPlacement(this);
     Deals().Leave();
     OnFormClose();

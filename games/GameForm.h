@@ -12,12 +12,14 @@
 #include "Layout.h"
 #include "MoveLog.h"
 #include "Profile.h"
+#include "SolverThread.h"
 
 #include <QString>
 #include <QWidget>
 #include <functional>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -25,6 +27,9 @@ class QLabel;
 class QMenu;
 class TDealTracker;
 class TKeyboardPlay;
+class TSolverRules;
+class TSolverTable;
+struct TSolverResult;
 class TSoundManager;
 
 class TGameForm : public QWidget {
@@ -143,6 +148,20 @@ public:
     // Deals the layout of deal `number` as New Game does, after its prompt.
     void PlayDeal(quint32 number);
 
+    // --- The solver (GameSolver.cpp) ---
+    // The game's rules over a compact copy of the table, or null. Made once,
+    // on first use; immutable, so the worker thread may share it.
+    std::shared_ptr<const TSolverRules> Solver() const;
+    // The table now, as the solver sees it (cards lifted by a drag count
+    // where they came from).
+    TSolverTable SolverTable() const;
+    // "Winnable Deals Only": New Game deals only what the solver proves winnable.
+    QAction* WinnableOnly1 = nullptr;
+    // True while New Game looks for a winnable deal (the table waits empty).
+    bool FindingDeal() const { return dealSearch_ != nullptr; }
+    // Cancels the solver's work for this window: a hint or a deal search.
+    void CancelSolverWork();
+
     // Frame handlers that games bind to their views.
     // The middle button turns the stock, in games that have one.
     // The stock view, or null in games without one.
@@ -186,13 +205,22 @@ protected:
     virtual void OnFormClose() {}
     virtual void AfterPreferences() {}
 
+    // --- The solver's rules ---
+    // The game's rules for the solver (null: the game has none). Pile lists
+    // left empty are filled from the window's layout.
+    virtual std::shared_ptr<TSolverRules> MakeSolver() const { return nullptr; }
+    // Writes the game's counters (passes, base rank, ...) into `table`.
+    virtual void SolverCounters(TSolverTable&) const {}
+
     // --- The rules, for the default LegalMoves ---
+    // Each asks the game's solver rules by default, so that the window and
+    // the solver share every rule.
     // Whether card `index` of `view` may be lifted with the cards above it:
     // the decision of the game's press handler.
-    virtual bool MayLift(const TCardPileView*, int) const { return false; }
+    virtual bool MayLift(const TCardPileView* view, int index) const;
     // Whether `target` takes `count` cards whose bottom card is `bottom`:
     // the game's landing rule, by the target's role.
-    virtual bool Takes(const TCardPileView*, const TCard*, std::size_t) const { return false; }
+    virtual bool Takes(const TCardPileView* target, const TCard* bottom, std::size_t count) const;
     // Whether the cards from `index` of `source` may land on `target`, as
     // the table lies (Takes, by default).
     virtual bool MayLand(const TCardPileView* target, const TCardPileView* source, int index) const;
@@ -203,9 +231,9 @@ protected:
     virtual std::vector<TCardPileView*> DropOrder() const;
     // Where the double-click move would send the top card of `view`, or null
     // when it would do nothing.
-    virtual TCardPileView* DoubleClickTarget(const TCardPileView*) const { return nullptr; }
+    virtual TCardPileView* DoubleClickTarget(const TCardPileView* view) const;
     // Whether a click on the stock would change the table now.
-    virtual bool StockTurnChanges() const { return false; }
+    virtual bool StockTurnChanges() const;
     // How good a move looks to the hint; higher first. The frame's ranking:
     // a card home, then a card turned up, a column emptied or a card freed,
     // a longer run built, a card from the waste; the stock last.
@@ -327,6 +355,17 @@ private:
     void StartDeal(bool newDeal, bool quiet);
     // Statistics and Select Deal, at the end of the menu (AppendCommand).
     void AddStatisticsCommands();
+    // Winnable Deals Only, last, after a separator of its own.
+    void AddSolverCommands();
+    // New Game's deal: with Winnable Deals Only, the worker looks for one first.
+    void NewDeal(bool quiet);
+    void DealFound(bool found, quint32 number, bool quiet);
+    void ShowDealSearch(bool shown);
+    // The solver's answer for the hint on the table `key`.
+    void HintSolved(std::uint64_t key, const TSolverTable& table, const TSolverResult& result);
+    // The move a solution found earlier plays on `table`, when the player followed it.
+    std::optional<TMove> SolutionMove(const TSolverTable& table) const;
+    void ShowNextHint();
     void UpdateRedoItem();
     TMoveLog::TState LogState() const;
     void ShowHint(const TMove& move);
@@ -337,6 +376,14 @@ private:
     bool appendedShown_ = false;
     std::uint64_t hintKey_ = 0; // the table the last hint was for
     int hintNext_ = 0;          // the next hint on that table
+    TMoves hintList_;           // the hints for that table, best first
+    std::uint64_t hintPending_ = 0; // the table the solver is asked about
+    TSolverThread::TCancel hintSearch_, dealSearch_;
+    std::shared_ptr<TSolverTable> solutionStart_; // where the last solution starts
+    TMoves solution_;
+    QWidget* searchNote_ = nullptr;
+    mutable std::shared_ptr<TSolverRules> solver_;
+    mutable bool solverMade_ = false;
 
     const TGameInfo& info_;
     std::vector<TCardPileView*> views_;

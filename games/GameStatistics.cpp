@@ -21,6 +21,7 @@ TDealTracker& TGameForm::Deals() {
 }
 
 void TGameForm::StartDeal(bool newDeal, bool quiet) {
+    CancelSolverWork();
     Deals().BeginDeal();
     DealCards(newDeal, quiet);
     Deals().DealDone();

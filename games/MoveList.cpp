@@ -4,6 +4,7 @@
 
 #include "Dialogs.h"
 #include "KeyboardPlay.h"
+#include "Solver.h"
 #include "TableMarks.h"
 
 #include <QAction>
@@ -76,6 +77,10 @@ bool TGameForm::MayLandDragged(const TCardPileView* target, const TCardPileView*
 
 TMoves TGameForm::LegalMoves() const {
     TMoves moves;
+    if (const auto rules = Solver()) {
+        rules->Moves(SolverTable(), moves);
+        return moves;
+    }
     const std::vector<TCardPileView*> order = DropOrder();
     for (std::size_t s = 0; s < views_.size(); ++s) {
         const TCardPileView* source = views_[s];
@@ -177,7 +182,7 @@ void TGameForm::UpdateRedoItem() {
 }
 
 void TGameForm::Redo1Click() {
-    if (Dragging()) return;
+    if (Dragging() || FindingDeal()) return;
     ActionEnds();
     const TMoveLog::TEntry* next = MoveLog.NextRedo(TableKey());
     if (next == nullptr) return;
@@ -196,6 +201,7 @@ void TGameForm::Redo1Click() {
 // --- The hint ---
 
 int TGameForm::HintScore(const TMove& move) const {
+    if (const auto rules = Solver()) return rules->Score(SolverTable(), move);
     const TCardPileView* source = View(move.Source);
     const TCardPileView* target = MoveTarget(move);
     if (move.Type == TMove::StockTurn) return 0;
@@ -262,24 +268,6 @@ TMoves TGameForm::HintMoves() const {
     TMoves moves;
     for (const Ranked& r : ranked) moves.push_back(r.Move);
     return moves;
-}
-
-void TGameForm::Hint1Click() {
-    if (Dragging()) return;
-    ActionEnds();
-    const TMoves moves = HintMoves();
-    if (moves.empty()) {
-        const QString instead = HintWithoutMoves();
-        Dialogs().Information(this, instead.isEmpty() ? tr("No more moves.") : instead);
-        return;
-    }
-    const std::uint64_t key = TableKey();
-    if (key != hintKey_) {
-        hintKey_ = key;
-        hintNext_ = 0;
-    }
-    ShowHint(moves[static_cast<std::size_t>(hintNext_ % static_cast<int>(moves.size()))]);
-    ++hintNext_;
 }
 
 void TGameForm::ShowHint(const TMove& move) {

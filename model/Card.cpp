@@ -14,13 +14,19 @@ TCard::TCard(CardSuit suit, CardValue value, int faceUp) : Suit(suit), Value(val
     EnsureImagery();
 }
 
+TCard::TCard(CardSuit suit, CardValue value, bool faceUp, NoImagery)
+    : Suit(suit), Value(value), Color(suit == FS_DIAMONDS || suit == FS_HEARTS ? 1 : 0), FaceUp(faceUp) {}
+
 TCard::~TCard() = default;
 
 void TCard::Flip() { FaceUp = !FaceUp; }
 
 int TCard::GetCardColor() const {
-    Color = (Suit == FS_CLUBS || Suit == FS_SPADES) ? 0 : 1;
-    return Color;
+    const std::uint8_t color = (Suit == FS_CLUBS || Suit == FS_SPADES) ? 0 : 1;
+    // Written only when it changes, so that cards shared between threads
+    // (which never change) are only read.
+    if (Color != color) Color = color;
+    return color;
 }
 
 void TCard::SetCardSize(CardSize size) {

@@ -62,6 +62,10 @@ public:
     TCard();
     TCard(CardSuit suit, CardValue value);
     TCard(CardSuit suit, CardValue value, int faceUp);
+    // A card that loads no pictures: for copies of a table that are never
+    // drawn (the solver's), which may live on any thread.
+    struct NoImagery {};
+    TCard(CardSuit suit, CardValue value, bool faceUp, NoImagery);
     virtual ~TCard();
 
     void Flip();

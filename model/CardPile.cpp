@@ -89,13 +89,7 @@ void TCardPile::Flip() {
     }
 }
 
-void TCardPile::Shuffle() {
-    const int n = static_cast<int>(Cards.size());
-    for (int i = 0; i < n - 1; ++i) {
-        const int j = i + NextRandom() % (n - i);
-        std::swap(Cards[static_cast<std::size_t>(i)], Cards[static_cast<std::size_t>(j)]);
-    }
-}
+void TCardPile::Shuffle() { ShuffleCards(Cards); }
 
 int TCardPile::GetCardCount() {
     Count = static_cast<int>(Cards.size());

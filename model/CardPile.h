@@ -4,6 +4,7 @@
 
 #include "Card.h"
 
+#include <utility>
 #include <vector>
 
 class QObject;
@@ -36,3 +37,14 @@ public:
     void Shuffle();
     int GetCardCount();
 };
+
+// The shuffle of a deal: each position from the bottom up swaps with a
+// random one at or above it. TCardPile::Shuffle and the solver's copy of a
+// deal both use it, so they deal alike.
+template <class T> void ShuffleCards(std::vector<T>& cards) {
+    const int n = static_cast<int>(cards.size());
+    for (int i = 0; i < n - 1; ++i) {
+        const int j = i + NextRandom() % (n - i);
+        std::swap(cards[static_cast<std::size_t>(i)], cards[static_cast<std::size_t>(j)]);
+    }
+}
