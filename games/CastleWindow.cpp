@@ -1,7 +1,7 @@
 #include "CastleWindow.h"
 
+#include "CastleSolver.h"
 #include "PileEvents.h"
-#include "Rules.h"
 #include "SoundManager.h"
 
 #include <QAction>
@@ -120,11 +120,9 @@ int TCastleForm::CountScore() const {
     return count;
 }
 
-// --- Picking up: the outer card only ---
+// --- The rules: the outer card moves, one lower in any suit, anything into an empty row ---
 
-bool TCastleForm::MayLift(const TCardPileView* view, int index) const {
-    return RoleOf(view) == TPileSlot::Tableau && index == static_cast<int>(view->Pile->Cards.size()) - 1;
-}
+std::shared_ptr<TSolverRules> TCastleForm::MakeSolver() const { return std::make_shared<TCastleSolver>(LargeLayout()); }
 
 void TCastleForm::TableauPileView1MouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int,
                                             int) {
@@ -134,22 +132,6 @@ void TCastleForm::TableauPileView1MouseDown(QObject* sender, Qt::MouseButton but
     }
     if (TCardPileView* view = LiftablePress(sender, button, shift))
         view->CanDrag = MayLift(view, view->Pile->CardIndex(view->SelectedCard));
-}
-
-// --- Dropping: one lower in any suit; anything into an empty row ---
-
-bool TCastleForm::Takes(const TCardPileView* target, const TCard* bottom, std::size_t count) const {
-    const TCard* top = target->Pile->CardAt(TOP_OF_PILE);
-    if (count != 1) return false;
-    switch (RoleOf(target)) {
-    case TPileSlot::Tableau:
-        return top == nullptr || Rules::DownAnySuit(bottom, top);
-    case TPileSlot::Foundation:
-        // The Aces are home from the deal: an empty foundation takes nothing.
-        return top != nullptr && Rules::UpSameSuitFromAce(bottom, top);
-    default:
-        return false;
-    }
 }
 
 bool TCastleForm::CanDropOnColumn(TCardPileView* target, TCardPileView* source) const {
@@ -201,11 +183,6 @@ void TCastleForm::TableauPileView1EndDrag(QObject* sender, QObject*, int, int) {
 void TCastleForm::TableauPileView1DblClick(QObject* sender) {
     if (Dragging()) return;
     DoubleClickMove(static_cast<TCardPileView*>(sender));
-}
-
-TCardPileView* TCastleForm::DoubleClickTarget(const TCardPileView* view) const {
-    const TCard* card = view->Pile->CardAt(TOP_OF_PILE);
-    return card != nullptr && RoleOf(view) == TPileSlot::Tableau ? FoundationFor(card) : nullptr;
 }
 
 void TCastleForm::DoubleClickMove(TCardPileView* view) {

@@ -38,12 +38,8 @@ protected:
     void DoubleClickMove(TCardPileView* view) override;
     TCardPileView* FoundationFor(const TCard* card) const override;
 
-    // The rules, shared by the press and drag handlers, the double-click,
-    // autoplay and the list of legal moves.
-    bool MayLift(const TCardPileView* view, int index) const override;
-    // Whether `target` takes `count` cards headed by `bottom`.
-    bool Takes(const TCardPileView* target, const TCard* bottom, std::size_t count) const override;
-    TCardPileView* DoubleClickTarget(const TCardPileView* view) const override;
+    // The rules live in TCastleSolver, shared with the solver.
+    std::shared_ptr<TSolverRules> MakeSolver() const override;
     bool CanDropOnColumn(TCardPileView* target, TCardPileView* source) const;
     bool CanDropOnFoundation(TCardPileView* target, TCardPileView* source) const;
     // The middle button on a column is the double-click move.

@@ -1,7 +1,7 @@
 #include "FreeCellWindow.h"
 
+#include "FreeCellSolver.h"
 #include "PileEvents.h"
-#include "Rules.h"
 #include "SoundManager.h"
 
 #include <QAction>
@@ -106,26 +106,9 @@ int TFreeCellForm::CountScore() const {
     return count;
 }
 
-// --- Picking up: a run of at most one card more than the empty free cells ---
+// --- The rules: a run lifts when the empty free cells can carry it ---
 
-bool TFreeCellForm::FollowsInRun(const TCard* card, const TCard* below) const {
-    return Rules::DownAlternate(card, below);
-}
-
-bool TFreeCellForm::MayLift(const TCardPileView* view, int index) const {
-    const TCardPile& pile = *view->Pile;
-    const int lifted = static_cast<int>(pile.Cards.size()) - index;
-    switch (RoleOf(view)) {
-    case TPileSlot::Tableau:
-        // Empty columns do not raise the limit.
-        return lifted <= MostCardsToLift() &&
-               Rules::IsRun(pile, index, [this](const TCard* c, const TCard* b) { return FollowsInRun(c, b); });
-    case TPileSlot::Cell:
-        return lifted == 1;
-    default:
-        return false;
-    }
-}
+std::shared_ptr<TSolverRules> TFreeCellForm::MakeSolver() const { return std::make_shared<TFreeCellSolver>(LargeLayout()); }
 
 void TFreeCellForm::TableauPileView1MouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
                                               int, int) {
@@ -143,25 +126,7 @@ void TFreeCellForm::FreePileView1MouseDown(QObject* sender, Qt::MouseButton butt
         view->CanDrag = MayLift(view, view->Pile->CardIndex(view->SelectedCard));
 }
 
-// --- Dropping: alternate colours down, anything on an empty column ---
-
-bool TFreeCellForm::ColumnTakes(const TCard* bottom, const TCard* top) const {
-    return top == nullptr || Rules::DownAlternate(bottom, top);
-}
-
-bool TFreeCellForm::Takes(const TCardPileView* target, const TCard* bottom, std::size_t count) const {
-    const TCard* top = target->Pile->CardAt(TOP_OF_PILE);
-    switch (RoleOf(target)) {
-    case TPileSlot::Tableau:
-        return ColumnTakes(bottom, top);
-    case TPileSlot::Foundation:
-        return count == 1 && Rules::UpSameSuitFromAce(bottom, top);
-    case TPileSlot::Cell:
-        return count == 1 && top == nullptr;
-    default:
-        return false;
-    }
-}
+// --- Dropping: onto a column, a foundation or a free cell that takes the cards ---
 
 bool TFreeCellForm::CanDropOnColumn(TCardPileView* target, TCardPileView* source) const {
     return RoleOf(target) == TPileSlot::Tableau && MayLandDragged(target, source);
@@ -216,14 +181,6 @@ void TFreeCellForm::TableauPileView1DblClick(QObject* sender) {
     DoubleClickMove(static_cast<TCardPileView*>(sender));
 }
 
-TCardPileView* TFreeCellForm::DoubleClickTarget(const TCardPileView* view) const {
-    const TPileSlot::Role role = RoleOf(view);
-    const TCard* card = view->Pile->CardAt(TOP_OF_PILE);
-    if (card == nullptr || (role != TPileSlot::Tableau && role != TPileSlot::Cell)) return nullptr;
-    if (TCardPileView* home = FoundationFor(card)) return home;
-    return FirstEmptyCell();
-}
-
 void TFreeCellForm::DoubleClickMove(TCardPileView* view) {
     if (TCardPileView* target = DoubleClickTarget(view)) {
         ActionTarget(target);
@@ -232,14 +189,6 @@ void TFreeCellForm::DoubleClickMove(TCardPileView* view) {
         ++MoveCount;
     }
     MoveDone();
-}
-
-int TFreeCellForm::HintScore(const TMove& move) const {
-    // A card from one free cell to another gains nothing: the very last choice.
-    const TCardPileView* target = MoveTarget(move);
-    if (RoleOf(View(move.Source)) == TPileSlot::Cell && target != nullptr && RoleOf(target) == TPileSlot::Cell)
-        return -1000;
-    return TGameForm::HintScore(move);
 }
 
 void TFreeCellForm::MoveDone() {

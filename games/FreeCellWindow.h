@@ -38,17 +38,8 @@ protected:
     int CountScore() const override;
     void DoubleClickMove(TCardPileView* view) override;
 
-    // The rules, shared by the press and drag handlers, the double-click,
-    // autoplay and the list of legal moves.
-    // How a lifted run is built: each card on the one below it.
-    virtual bool FollowsInRun(const TCard* card, const TCard* below) const;
-    // Whether a column whose top card is `top` (null: empty) takes a run headed by `bottom`.
-    virtual bool ColumnTakes(const TCard* bottom, const TCard* top) const;
-    // Whether `target` takes `count` cards headed by `bottom`.
-    bool Takes(const TCardPileView* target, const TCard* bottom, std::size_t count) const override;
-    bool MayLift(const TCardPileView* view, int index) const override;
-    TCardPileView* DoubleClickTarget(const TCardPileView* view) const override;
-    int HintScore(const TMove& move) const override;
+    // The rules live in TFreeCellSolver, shared with the solver.
+    std::shared_ptr<TSolverRules> MakeSolver() const override;
     // Whether the cards lifted in `source` may go onto the column `target`.
     bool CanDropOnColumn(TCardPileView* target, TCardPileView* source) const;
     bool CanDropOnFoundation(TCardPileView* target, TCardPileView* source) const;

@@ -1,6 +1,6 @@
 #include "SeaHavenWindow.h"
 
-#include "Rules.h"
+#include "SeaHavenSolver.h"
 
 namespace {
 using S = TPileSlot;
@@ -67,15 +67,9 @@ void TSeaHavenForm::DealCards(bool newDeal, bool quiet) {
     EndDeal();
 }
 
-// --- Runs and columns: down in suit, a King into an empty column ---
+// --- The rules: runs down in suit, a King into an empty column ---
 
-bool TSeaHavenForm::FollowsInRun(const TCard* card, const TCard* below) const {
-    return Rules::DownSameSuit(card, below);
-}
-
-bool TSeaHavenForm::ColumnTakes(const TCard* bottom, const TCard* top) const {
-    return top != nullptr ? Rules::DownSameSuit(bottom, top) : bottom->Value == FS_KING;
-}
+std::shared_ptr<TSolverRules> TSeaHavenForm::MakeSolver() const { return std::make_shared<TSeaHavenSolver>(LargeLayout()); }
 
 void TSeaHavenForm::PresetDropTarget(TCardPileView* source) {
     // One pass over the columns, empty ones included, then the foundations.

@@ -19,8 +19,7 @@ protected:
     TSeaHavenForm(QWidget* parent, const TGameInfo& info, const TLayout& layout);
 
     void DealCards(bool newDeal, bool quiet) override;
-    bool FollowsInRun(const TCard* card, const TCard* below) const override;
-    bool ColumnTakes(const TCard* bottom, const TCard* top) const override;
+    std::shared_ptr<TSolverRules> MakeSolver() const override;
     void PresetDropTarget(TCardPileView* source) override;
 };
 
