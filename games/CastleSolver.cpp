@@ -30,7 +30,7 @@ bool TCastleSolver::Takes(const TSolverTable& table, int target, const TCard* bo
     if (count != 1) return false;
     switch (RoleOf(target)) {
     case TPileSlot::Tableau:
-        return top == nullptr || Rules::DownAnySuit(bottom, top);
+        return top == nullptr || Follows(bottom, top);
     case TPileSlot::Foundation:
         // The Aces are home from the deal: an empty foundation takes nothing.
         return top != nullptr && Rules::UpSameSuitFromAce(bottom, top);
@@ -48,3 +48,5 @@ bool TCastleSolver::SafeHome(const std::array<int, 4>& home, const TCard* card) 
     // Any card one lower could be built on it: safe once all four are home.
     return std::all_of(home.begin(), home.end(), [card](int n) { return n >= card->Value; });
 }
+
+bool TCastleSolver::Follows(const TCard* card, const TCard* below) const { return Rules::DownAnySuit(card, below); }

@@ -78,5 +78,5 @@ int TFreeCellSolver::Score(const TSolverTable& table, const TMove& move) const {
     // A card from one free cell to another gains nothing: the very last choice.
     const int target = move.Type == TMove::SendHome ? HomeFor(table, move.Source) : move.Target;
     if (RoleOf(move.Source) == TPileSlot::Cell && target >= 0 && RoleOf(target) == TPileSlot::Cell) return -1000;
-    return TSolverRules::Score(table, move);
+    return TOpenSolver::Score(table, move);
 }

@@ -23,5 +23,6 @@ public:
 
 protected:
     bool SafeHome(const std::array<int, 4>& home, const TCard* card) const override;
+    bool Follows(const TCard* card, const TCard* below) const override { return FollowsInRun(card, below); }
     int EmptyCells(const TSolverTable& table) const;
 };

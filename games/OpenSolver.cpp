@@ -103,3 +103,27 @@ bool TOpenSolver::Prune(const TSolverTable& table, const TMove& last, const TMov
     }
     return false;
 }
+
+int TOpenSolver::Worth(const TSolverTable& table) const {
+    const std::array<int, 4> home = HomeCounts(table);
+    int worth = 0;
+    for (int n : home) worth += 100 * n;
+    for (int p = 0; p < piles_; ++p) {
+        const int n = table.Size(p);
+        if (RoleOf(p) == TPileSlot::Cell && n == 0) worth += 25;
+        if (RoleOf(p) != TPileSlot::Tableau) continue;
+        if (n == 0) worth += 50;
+        for (int i = 0; i < n; ++i) {
+            const TCard* card = table.Card(p, i);
+            if (i > 0 && !Follows(card, table.Card(p, i - 1))) worth -= 8;
+            if (card->Value == home[static_cast<std::size_t>(card->Suit)]) worth -= 12 * (n - 1 - i);
+        }
+    }
+    return worth;
+}
+
+int TOpenSolver::Score(const TSolverTable& table, const TMove& move) const {
+    TSolverTable after = table;
+    Play(after, move);
+    return Worth(after);
+}

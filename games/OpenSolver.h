@@ -19,6 +19,8 @@ public:
     void Play(TSolverTable& table, const TMove& move) const override;
     std::uint64_t Key(const TSolverTable& table) const override;
     bool Prune(const TSolverTable& table, const TMove& last, const TMove& move) const override;
+    // How good the table after the move looks (Worth).
+    int Score(const TSolverTable& table, const TMove& move) const override;
 
     TPileSlot::Role RoleOf(int pile) const { return roles_[static_cast<std::size_t>(pile)]; }
     int PileCount() const { return piles_; }
@@ -33,6 +35,12 @@ protected:
     virtual bool SafeHome(const std::array<int, 4>& home, const TCard* card) const = 0;
     // The pile whose top card goes home safely by the double-click, or -1.
     int SafeSource(const TSolverTable& table) const;
+    // How the columns build: `card` on `below`.
+    virtual bool Follows(const TCard* card, const TCard* below) const = 0;
+    // How near a win the table looks: cards home, free cells and columns
+    // empty; against it, cards out of sequence and cards buried above the
+    // next card each suit needs.
+    int Worth(const TSolverTable& table) const;
 
 private:
     int piles_ = 0;
