@@ -11,11 +11,13 @@
 #include "GameRegistry.h"
 #include "GameTestSupport.h"
 #include "SeaHavenWindow.h"
+#include "Solver.h"
 
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 
 using namespace GameTest;
@@ -338,3 +340,72 @@ INSTANTIATE_TEST_SUITE_P(ThreeGames, SolverReplayTest,
                                            TReplayCase{"TCastleForm", 20}, TReplayCase{"TsFreeCellForm", 3},
                                            TReplayCase{"TsSeaHavenForm", 3}, TReplayCase{"TsCastleForm", 3}),
                          [](const auto& info) { return std::string(info.param.ClassName); });
+
+// --- The program's own solver against fc-solve: the same deals, the same verdicts ---
+
+namespace {
+
+// fc-solve's verdict on `board`. With single-card moves only it searches the
+// whole game, so "could not solve" is a proof; -sel tells a spent budget apart.
+TSolverResult::Verdict FcSolveVerdict(const QString& game, const QString& board) {
+    QProcess solver;
+    solver.start(QStringLiteral("fc-solve"), {"-g", game, "-to", "01ABCDE", "-mi", "300000", "-sel", "-"});
+    if (!solver.waitForStarted(10000)) {
+        ADD_FAILURE() << "fc-solve did not start";
+        return TSolverResult::Undecided;
+    }
+    solver.write(board.toLatin1());
+    solver.closeWriteChannel();
+    solver.waitForFinished(60000);
+    const QString out = QString::fromLatin1(solver.readAllStandardOutput());
+    if (out.contains(QLatin1String("This game is solveable."))) return TSolverResult::Winnable;
+    if (out.contains(QLatin1String("I could not solve this game."))) return TSolverResult::NotWinnable;
+    return TSolverResult::Undecided;
+}
+
+class SolverVerdictTest : public ::testing::TestWithParam<const char*> {};
+
+} // namespace
+
+// QUILLANE_FCSOLVE_DEALS sets how many deals (from deal 1) each game compares.
+TEST_P(SolverVerdictTest, AgreesWithFcSolveWhereverBothDecide) {
+    const QString className = QLatin1String(GetParam());
+    ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("fc-solve")).isEmpty())
+        << "fc-solve is missing: install the Debian package freecell-solver-bin (make deps)";
+    const int deals = qEnvironmentVariableIsSet("QUILLANE_FCSOLVE_DEALS") ? qEnvironmentVariableIntValue("QUILLANE_FCSOLVE_DEALS") : 12;
+    ResetSettings();
+    TFakeDialogs dialogs;
+    QPointer<TGameForm> form = CreateGameForm(className);
+    ASSERT_NE(form, nullptr);
+    const auto solver = form->Solver();
+    ASSERT_TRUE(solver);
+
+    int both = 0, won = 0, lost = 0, onlyOurs = 0, onlyTheirs = 0;
+    for (int n = 1; n <= deals; ++n) {
+        form->GameWon = true; // no prompt for the next deal
+        SeedRandom(quint32(n));
+        form->NewGame1Click(form->NewGame1);
+        const TSolverTable table = solver->Deal(quint32(n));
+        ASSERT_TRUE(table == form->SolverTable()) << "deal " << n << " is not the window's";
+        const QString board = SolverBoard(*form);
+        const TSolverResult::Verdict theirs = FcSolveVerdict(QLatin1String(RulesOf(className).SolverGame), board);
+        const TSolverResult ours = Solve(*solver, table, TSolverBudget{.Nodes = 50'000'000, .Seconds = 2.0});
+        const bool oursDecided = ours.Kind != TSolverResult::Undecided, theirsDecided = theirs != TSolverResult::Undecided;
+        onlyOurs += oursDecided && !theirsDecided;
+        onlyTheirs += theirsDecided && !oursDecided;
+        if (!oursDecided || !theirsDecided) continue;
+        ++both;
+        (ours.Kind == TSolverResult::Winnable ? won : lost) += ours.Kind == theirs;
+        EXPECT_EQ(ours.Kind, theirs) << className.toStdString() << " deal " << n << " (0 winnable, 1 not)\n"
+                                     << board.toStdString();
+    }
+    std::printf("[ VERDICTS ] %s: %d deals, both decided %d (agreed: %d winnable, %d not), only ours %d, only fc-solve %d\n",
+                GetParam(), deals, both, won, lost, onlyOurs, onlyTheirs);
+    RecordProperty("BothDecided", both);
+    EXPECT_GE(both * 2, deals) << "too few deals decided by both solvers to compare";
+    form->GameWon = true;
+    delete form.data();
+}
+
+INSTANTIATE_TEST_SUITE_P(ThreeGames, SolverVerdictTest, ::testing::Values("TFreeCellForm", "TSeaHavenForm", "TCastleForm"),
+                         [](const auto& info) { return std::string(info.param); });
