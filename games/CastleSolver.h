@@ -17,4 +17,5 @@ public:
 protected:
     bool SafeHome(const std::array<int, 4>& home, const TCard* card) const override;
     bool Follows(const TCard* card, const TCard* below) const override;
+    bool OneCardAtATime() const override { return true; }
 };

@@ -88,8 +88,12 @@ bool TOpenSolver::Prune(const TSolverTable& table, const TMove& last, const TMov
     const TPileSlot::Role from = RoleOf(move.Source), to = RoleOf(target);
     // From one free cell to another gains nothing.
     if (from == TPileSlot::Cell && to == TPileSlot::Cell) return true;
-    // A card just put into a free cell or sent there straight back.
-    if (last.Target >= 0 && move.Source == last.Target && target == last.Source && RoleOf(last.Target) == TPileSlot::Cell)
+    // The one card the last move put down, moved on at once (not home): it
+    // could have gone there in one move, or it goes back where it came from.
+    const bool lastOneCard = OneCardAtATime() || last.Type == TMove::SendHome ||
+                             (last.Source >= 0 && RoleOf(last.Source) == TPileSlot::Cell) ||
+                             (last.Target >= 0 && RoleOf(last.Target) == TPileSlot::Cell);
+    if (lastOneCard && move.Source == last.Target && to != TPileSlot::Foundation && move.Index == table.Size(move.Source) - 1)
         return true;
     if (move.Type != TMove::Drop) return false;
     // The double-click takes the card to the same foundation.
@@ -104,26 +108,41 @@ bool TOpenSolver::Prune(const TSolverTable& table, const TMove& last, const TMov
     return false;
 }
 
-int TOpenSolver::Worth(const TSolverTable& table) const {
-    const std::array<int, 4> home = HomeCounts(table);
+namespace {
+// What Worth counts: a card home, an empty free cell, an empty column; a
+// card off sequence, and each card above the next card its suit needs.
+constexpr int kHomeCard = 100, kEmptyCell = 25, kEmptyColumn = 50, kBreak = 2, kBuried = 30;
+} // namespace
+
+int TOpenSolver::PileWorth(const TSolverTable& table, int pile, const std::array<int, 4>& home) const {
+    const int n = table.Size(pile);
+    if (RoleOf(pile) == TPileSlot::Cell) return n == 0 ? kEmptyCell : 0;
+    if (RoleOf(pile) != TPileSlot::Tableau) return 0;
+    if (n == 0) return kEmptyColumn;
     int worth = 0;
-    for (int n : home) worth += 100 * n;
-    for (int p = 0; p < piles_; ++p) {
-        const int n = table.Size(p);
-        if (RoleOf(p) == TPileSlot::Cell && n == 0) worth += 25;
-        if (RoleOf(p) != TPileSlot::Tableau) continue;
-        if (n == 0) worth += 50;
-        for (int i = 0; i < n; ++i) {
-            const TCard* card = table.Card(p, i);
-            if (i > 0 && !Follows(card, table.Card(p, i - 1))) worth -= 8;
-            if (card->Value == home[static_cast<std::size_t>(card->Suit)]) worth -= 12 * (n - 1 - i);
-        }
+    for (int i = 0; i < n; ++i) {
+        const TCard* card = table.Card(pile, i);
+        if (i > 0 && !Follows(card, table.Card(pile, i - 1))) worth -= kBreak;
+        if (card->Value == home[static_cast<std::size_t>(card->Suit)]) worth -= kBuried * (n - 1 - i);
     }
     return worth;
 }
 
+int TOpenSolver::Worth(const TSolverTable& table) const {
+    const std::array<int, 4> home = HomeCounts(table);
+    int worth = 0;
+    for (int n : home) worth += kHomeCard * n;
+    for (int p = 0; p < piles_; ++p) worth += PileWorth(table, p, home);
+    return worth;
+}
+
 int TOpenSolver::Score(const TSolverTable& table, const TMove& move) const {
+    const int target = move.Type == TMove::SendHome ? HomeFor(table, move.Source) : move.Target;
     TSolverTable after = table;
     Play(after, move);
-    return Worth(after);
+    if (target < 0 || RoleOf(target) == TPileSlot::Foundation) return Worth(after) - Worth(table);
+    // Nothing went home: only the two piles the move touched changed.
+    const std::array<int, 4> home = HomeCounts(table);
+    return PileWorth(after, move.Source, home) + PileWorth(after, target, home) - PileWorth(table, move.Source, home) -
+           PileWorth(table, target, home);
 }

@@ -19,7 +19,7 @@ public:
     void Play(TSolverTable& table, const TMove& move) const override;
     std::uint64_t Key(const TSolverTable& table) const override;
     bool Prune(const TSolverTable& table, const TMove& last, const TMove& move) const override;
-    // How good the table after the move looks (Worth).
+    // How much better the table looks after the move (Worth).
     int Score(const TSolverTable& table, const TMove& move) const override;
 
     TPileSlot::Role RoleOf(int pile) const { return roles_[static_cast<std::size_t>(pile)]; }
@@ -35,12 +35,16 @@ protected:
     virtual bool SafeHome(const std::array<int, 4>& home, const TCard* card) const = 0;
     // The pile whose top card goes home safely by the double-click, or -1.
     int SafeSource(const TSolverTable& table) const;
+    // Whether every move carries a single card.
+    virtual bool OneCardAtATime() const { return false; }
     // How the columns build: `card` on `below`.
     virtual bool Follows(const TCard* card, const TCard* below) const = 0;
     // How near a win the table looks: cards home, free cells and columns
     // empty; against it, cards out of sequence and cards buried above the
     // next card each suit needs.
     int Worth(const TSolverTable& table) const;
+    // A pile's part of Worth, given the cards home of each suit.
+    int PileWorth(const TSolverTable& table, int pile, const std::array<int, 4>& home) const;
 
 private:
     int piles_ = 0;
