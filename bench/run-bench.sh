@@ -196,7 +196,7 @@ done
 "$bench/quillane_bench_games" --games 2>/dev/null | cut -d'|' -f2 | awk '!seen[$0]++' | while IFS= read -r name; do
 	key=$(printf '%s' "$name" | tr -d ' ')
 	case "$name" in
-	FreeCell | "Sea Towers" | "Beleaguered Castle" | Golf | Pyramid | "Forty Thieves") share=95 ;;
+	"Free Cell" | "Sea Towers" | "Beleaguered Castle" | Golf | Pyramid | "Forty Thieves") share=95 ;;
 	*) share=80 ;;
 	esac
 	row "Solver: $name, deals decided in 2 s" "SolveDecided$key" "" "" % ">$share"
