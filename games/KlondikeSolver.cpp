@@ -87,6 +87,34 @@ void TKlondikeSolver::Play(TSolverTable& table, const TMove& move) const {
 
 // --- The rules ---
 
+void TKlondikeSolver::Moves(const TSolverTable& table, TMoves& out) const {
+    // The default list, made faster: a column lifts the face-up run at its
+    // top from any card, the waste its top card; one card goes home at a time.
+    out.clear();
+    for (int s = 0; s < table.PileCount(); ++s) {
+        const int n = table.Size(s);
+        if (n == 0) continue;
+        if (s == Waste || role_[static_cast<std::size_t>(s)] == Column) {
+            int from = n - 1;
+            if (s != Waste && table.Card(s, n - 1)->FaceUp)
+                while (from > 0 && table.Card(s, from - 1)->FaceUp && Rules::DownAlternate(table.Card(s, from), table.Card(s, from - 1)))
+                    --from;
+            for (int i = from; i < n; ++i) {
+                const TCard* card = table.Card(s, i);
+                for (int target : DropOrder) {
+                    if (target == s) continue;
+                    const bool takes = role_[static_cast<std::size_t>(target)] == Column
+                                           ? ColumnTakes(card, table.Top(target))
+                                           : i == n - 1 && Rules::UpSameSuitFromAce(card, table.Top(target));
+                    if (takes) out.push_back(TMove::DropOn(s, i, target));
+                }
+            }
+        }
+        if (const int home = HomeFor(table, s); home >= 0) out.push_back(TMove::Home(s, n - 1, home));
+    }
+    if (StockTurnChanges(table)) out.push_back(TMove::Stock(Stock));
+}
+
 bool TKlondikeSolver::MayLift(const TSolverTable& table, int pile, int index) const {
     const int top = table.Size(pile) - 1;
     if (pile == Waste) return index == top;
