@@ -103,9 +103,11 @@ void TKlondikeSolver::Moves(const TSolverTable& table, TMoves& out) const {
                 const TCard* card = table.Card(s, i);
                 for (int target : DropOrder) {
                     if (target == s) continue;
+                    const TCard* top = table.Top(target);
+                    // The colours are asked only of a card one lower than the column's top.
                     const bool takes = role_[static_cast<std::size_t>(target)] == Column
-                                           ? ColumnTakes(card, table.Top(target))
-                                           : i == n - 1 && Rules::UpSameSuitFromAce(card, table.Top(target));
+                                           ? (top == nullptr || top->Value == card->Value + 1) && ColumnTakes(card, top)
+                                           : i == n - 1 && Rules::UpSameSuitFromAce(card, top);
                     if (takes) out.push_back(TMove::DropOn(s, i, target));
                 }
             }
@@ -176,18 +178,34 @@ std::uint64_t TKlondikeSolver::Key(const TSolverTable& table) const {
     return key;
 }
 
-int TKlondikeSolver::SafeHomeColumn(const TSolverTable& table) const {
-    for (int c : Columns) {
-        const TCard* card = table.Top(c);
-        if (card == nullptr || HomeFor(table, c) < 0) continue;
-        if (card->Value <= FS_TWO) return c;
-        // Every card that could land on it in a column is home already.
-        int below = 0;
-        for (int f : Foundations)
-            if (const TCard* top = table.Top(f); top != nullptr && Rules::OtherColour(top, card) && top->Value + 1 >= card->Value)
-                ++below;
-        if (below == 2 * decks_) return c;
+int TKlondikeSolver::Score(const TSolverTable& table, const TMove& move) const {
+    // The hint's ranking, and among the moves that turn a card up, the
+    // column with more cards still face down first.
+    int score = TSolverRules::Score(table, move);
+    if (move.Type != TMove::StockTurn && move.Index > 0 && !table.Card(move.Source, move.Index - 1)->FaceUp) {
+        int down = 0;
+        while (down < move.Index && !table.Card(move.Source, down)->FaceUp) ++down;
+        score += 20 * down;
     }
+    // A card another card may still need goes home after the moves that
+    // turn cards up.
+    if (move.Type == TMove::SendHome && !Safe(table, table.Top(move.Source))) score -= 700;
+    return score;
+}
+
+bool TKlondikeSolver::Safe(const TSolverTable& table, const TCard* card) const {
+    if (card->Value <= FS_TWO) return true;
+    // Every card that could land on it in a column is home already.
+    int below = 0;
+    for (int f : Foundations)
+        if (const TCard* top = table.Top(f); top != nullptr && Rules::OtherColour(top, card) && top->Value + 1 >= card->Value)
+            ++below;
+    return below == 2 * decks_;
+}
+
+int TKlondikeSolver::SafeHomeColumn(const TSolverTable& table) const {
+    for (int c : Columns)
+        if (HomeFor(table, c) >= 0 && Safe(table, table.Top(c))) return c;
     return -1;
 }
 

@@ -36,6 +36,7 @@ public:
     bool Takes(const TSolverTable& table, int target, const TCard* bottom, int count) const override;
     int HomeFor(const TSolverTable& table, int pile) const override;
     bool StockTurnChanges(const TSolverTable& table) const override;
+    int Score(const TSolverTable& table, const TMove& move) const override;
     std::uint64_t Key(const TSolverTable& table) const override;
     bool Prune(const TSolverTable& table, const TMove& last, const TMove& move) const override;
 
@@ -44,6 +45,8 @@ private:
     int DrawCount(const TSolverTable& table) const { return table.Counter[DrawThreeCounter] != 0 ? 3 : 1; }
     void ShiftWasteToStore(TSolverTable& table) const;
     void RefillWaste(TSolverTable& table) const;
+    // `card` is needed nowhere but home: no card may land on it any more.
+    bool Safe(const TSolverTable& table, const TCard* card) const;
     // The first column whose top card may go home and is needed nowhere else.
     int SafeHomeColumn(const TSolverTable& table) const;
 
