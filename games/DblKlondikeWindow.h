@@ -23,11 +23,9 @@ protected:
     bool BeforeStockClick() override;
     void AfterStockUndoTurnOver() override { --PassCount; }
     void AfterDeal() override { PassCount = 0; }
-    bool MayTurnOver() const override { return !TurnOverSpent(); }
+    bool OneTurnOver() const override { return true; }
+    bool TurnOverSpent() const override { return !DrawThreeOn && PassCount != 0; }
     void UpdateStockHint() override;
-
-private:
-    bool TurnOverSpent() const { return !DrawThreeOn && PassCount != 0; }
 };
 
 class TsDblKlondikeForm : public TDblKlondikeForm {

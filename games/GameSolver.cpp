@@ -128,7 +128,9 @@ void TGameForm::Hint1Click() {
         hintList_.insert(hintList_.begin(), *next);
         return ShowNextHint();
     }
-    // Ask the worker; the hint shows when its answer comes.
+    // The ranked hint shows at once; the worker's solution, when it comes,
+    // takes its place.
+    ShowNextHint();
     hintKey_ = 0;
     if (hintPending_ == key) return;
     if (hintSearch_) hintSearch_->store(true);

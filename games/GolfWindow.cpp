@@ -1,7 +1,7 @@
 #include "GolfWindow.h"
 
+#include "GolfSolver.h"
 #include "PileEvents.h"
-#include "Rules.h"
 #include "SoundManager.h"
 
 #include <QAction>
@@ -68,11 +68,31 @@ bool TGolfForm::AddOptionItems(QMenu* menu) {
 void TGolfForm::ReadOptions() {
     KingStopsOn = ReadOption(QStringLiteral("KingStopsSequence"), true);
     KingStopsSequence1->setChecked(KingStopsOn);
+    SyncSolverOptions();
 }
 
 void TGolfForm::KingStopsSequence1Click() {
     KingStopsOn = KingStopsSequence1->isChecked();
     SaveOption(QStringLiteral("KingStopsSequence"), KingStopsOn);
+    SyncSolverOptions();
+}
+
+// --- The solver's rules ---
+
+std::shared_ptr<TSolverRules> TGolfForm::MakeSolver() const {
+    std::vector<int> columns;
+    for (const TCardPileView* column : Tableau) columns.push_back(IndexOf(column));
+    auto rules = std::make_shared<TGolfSolver>(columns, IndexOf(DeckPileView), IndexOf(DiscardPileView));
+    rules->KingStops = KingStopsOn;
+    return rules;
+}
+
+void TGolfForm::SolverCounters(TSolverTable& table) const {
+    table.Counter[TGolfSolver::KingStopsCounter] = KingStopsOn ? 1 : 0;
+}
+
+void TGolfForm::SyncSolverOptions() {
+    if (const auto rules = std::static_pointer_cast<const TGolfSolver>(Solver())) rules->KingStops = KingStopsOn;
 }
 
 // --- Deal: five rows across the seven columns, then the first stock card ---
@@ -122,39 +142,10 @@ void TGolfForm::UpdateStockHint() {
 
 // --- Playing a column's top card ---
 
-bool TGolfForm::MayPlay(const TCard* card, const TCard* top) const {
-    if (top->Value == FS_KING && KingStopsOn) return false;
-    return Rules::OneUpOrDown(card, top);
-}
-
 bool TGolfForm::MayPlayTop(const TCardPileView* column) const {
     const TCard* card = column->Pile->CardAt(TOP_OF_PILE);
     const TCard* top = DiscardPileView->Pile->CardAt(TOP_OF_PILE);
-    return card != nullptr && top != nullptr && MayPlay(card, top);
-}
-
-TMoves TGolfForm::LegalMoves() const {
-    TMoves moves;
-    for (const TCardPileView* column : Tableau)
-        if (MayPlayTop(column))
-            moves.push_back(TMove::PressOn(IndexOf(column), static_cast<int>(column->Pile->Cards.size()) - 1,
-                                           IndexOf(DiscardPileView)));
-    const TMoves stock = TGameForm::LegalMoves();
-    moves.insert(moves.end(), stock.begin(), stock.end());
-    return moves;
-}
-
-int TGolfForm::HintScore(const TMove& move) const {
-    const TCardPileView* column = View(move.Source);
-    if (move.Type != TMove::Press || column == nullptr) return TGameForm::HintScore(move);
-    const TCard* played = column->Pile->CardAt(TOP_OF_PILE);
-    int follows = 0;
-    for (const TCardPileView* other : Tableau) {
-        const std::vector<TCard*>& cards = other->Pile->Cards;
-        const std::size_t n = cards.size() - (other == column ? 1 : 0);
-        if (n > 0 && MayPlay(cards[n - 1], played)) ++follows;
-    }
-    return 100 + 10 * follows + static_cast<int>(column->Pile->Cards.size());
+    return card != nullptr && top != nullptr && TGolfSolver::MayPlay(card, top, KingStopsOn);
 }
 
 void TGolfForm::TableauPileView1MouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {

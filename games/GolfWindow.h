@@ -29,9 +29,6 @@ public:
     void KingStopsSequence1Click();
     void Undo1Click() override;
 
-    // A press on a column's playable top card, then the stock turn.
-    TMoves LegalMoves() const override;
-
 protected:
     // Shift and Ctrl change nothing: a left press on a column plays as it is.
     TMove PressMove(const TCardPileView* view, Qt::MouseButton button, Qt::KeyboardModifiers) const override {
@@ -46,19 +43,18 @@ protected:
     bool HasStock() const override { return true; }
     void StockClick() override { DeckPileViewClick(DeckPileView); }
 
-    bool StockTurnChanges() const override { return !DeckPileView->Pile->Cards.empty(); }
-    // Column plays before the stock; among them, the card that leaves the
-    // most column tops to follow it, then the taller column.
-    int HintScore(const TMove& move) const override;
+    // The rules live in TGolfSolver; the table's counter holds the option.
+    std::shared_ptr<TSolverRules> MakeSolver() const override;
+    void SolverCounters(TSolverTable& table) const override;
 
 private:
-    // Whether `card` may go onto the discard pile's top card `top`.
-    bool MayPlay(const TCard* card, const TCard* top) const;
     // Whether a press on the top card of `column` plays it.
     bool MayPlayTop(const TCardPileView* column) const;
     void TurnStockCard(bool quiet);
     void UpdateStockHint();
     void CheckForWin();
+    // New deals of the solver follow the option.
+    void SyncSolverOptions();
 };
 
 class TsGolfForm : public TGolfForm {

@@ -1,7 +1,7 @@
 #include "KlondikeWindow.h"
 
+#include "KlondikeSolver.h"
 #include "PileEvents.h"
-#include "Rules.h"
 #include "SoundManager.h"
 
 #include <QAction>
@@ -90,6 +90,32 @@ void TKlondikeForm::ReadOptions() {
     DrawThree1->setChecked(DrawThreeOn);
     DrawOne1->setChecked(!DrawThreeOn);
     Autoplay1->setChecked(AutoplayOn);
+    SyncSolverOptions();
+}
+
+// --- The solver's rules ---
+
+std::shared_ptr<TSolverRules> TKlondikeForm::MakeSolver() const {
+    auto index = [this](const std::vector<TCardPileView*>& views) {
+        std::vector<int> out;
+        for (const TCardPileView* view : views) out.push_back(IndexOf(view));
+        return out;
+    };
+    auto rules = std::make_shared<TKlondikeSolver>(
+        TKlondikeSolver::TPiles{IndexOf(DeckPileView), IndexOf(DiscardPileView), IndexOf(RecyclePileView),
+                                index(Foundation), index(Tableau)},
+        Info().Decks, OneTurnOver());
+    rules->DrawThree = DrawThreeOn;
+    return rules;
+}
+
+void TKlondikeForm::SolverCounters(TSolverTable& table) const {
+    table.Counter[TKlondikeSolver::DrawThreeCounter] = DrawThreeOn ? 1 : 0;
+    table.Counter[TKlondikeSolver::TurnOverSpentCounter] = TurnOverSpent() ? 1 : 0;
+}
+
+void TKlondikeForm::SyncSolverOptions() {
+    if (const auto rules = std::static_pointer_cast<const TKlondikeSolver>(Solver())) rules->DrawThree = DrawThreeOn;
 }
 
 // --- Deal ---
@@ -223,27 +249,6 @@ void TKlondikeForm::DiscardPileViewMouseDown(QObject* sender, Qt::MouseButton bu
         view->CanDrag = MayLift(view, view->Pile->CardIndex(view->SelectedCard));
 }
 
-bool TKlondikeForm::MayLift(const TCardPileView* view, int index) const {
-    const TCardPile& pile = *view->Pile;
-    const int top = static_cast<int>(pile.Cards.size()) - 1;
-    if (view == DiscardPileView) return index == top;
-    return RoleOf(view) == TPileSlot::Tableau && (index == top || Rules::IsRun(pile, index, Rules::DownAlternate));
-}
-
-// --- Dropping: columns build down in alternate colours from a King ---
-
-bool TKlondikeForm::Takes(const TCardPileView* target, const TCard* bottom, std::size_t count) const {
-    const TCard* top = target->Pile->CardAt(TOP_OF_PILE);
-    switch (RoleOf(target)) {
-    case TPileSlot::Tableau:
-        return top != nullptr ? Rules::DownAlternate(bottom, top) : bottom->Value == FS_KING;
-    case TPileSlot::Foundation:
-        return count == 1 && Rules::UpSameSuitFromAce(bottom, top);
-    default:
-        return false;
-    }
-}
-
 void TKlondikeForm::TableauPileView1StartDrag(QObject* sender) {
     auto* source = static_cast<TCardPileView*>(sender);
     auto lands = [this](TCardPileView* t, TCardPileView* s) { return MayLandDragged(t, s); };
@@ -274,17 +279,6 @@ void TKlondikeForm::TableauPileView1EndDrag(QObject* sender, QObject*, int, int)
 void TKlondikeForm::DiscardPileViewDblClick(QObject* sender) {
     if (Dragging()) return;
     DoubleClickMove(static_cast<TCardPileView*>(sender));
-}
-
-TCardPileView* TKlondikeForm::DoubleClickTarget(const TCardPileView* view) const {
-    if (view != DiscardPileView && RoleOf(view) != TPileSlot::Tableau) return nullptr;
-    const TCard* card = view->Pile->CardAt(TOP_OF_PILE);
-    return card != nullptr && card->FaceUp ? FoundationFor(card) : nullptr;
-}
-
-bool TKlondikeForm::StockTurnChanges() const {
-    if (!DeckPileView->Pile->Cards.empty()) return true;
-    return MayTurnOver() && !(DiscardPileView->Pile->Cards.empty() && RecyclePileView->Pile->Cards.empty());
 }
 
 void TKlondikeForm::DoubleClickMove(TCardPileView* view) {
@@ -344,6 +338,7 @@ void TKlondikeForm::SetDrawThree(bool on) {
     DrawThree1->setChecked(on);
     DrawOne1->setChecked(!on);
     SaveOption(QStringLiteral("DrawThree"), on);
+    SyncSolverOptions();
 }
 
 void TKlondikeForm::DrawThree1Click() { SetDrawThree(true); }

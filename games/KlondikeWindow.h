@@ -52,13 +52,14 @@ protected:
 
     int DrawCount() const { return DrawThreeOn ? 3 : 1; }
 
-    // The rules: what a press may lift, what a pile takes.
-    bool MayLift(const TCardPileView* view, int index) const override;
-    bool Takes(const TCardPileView* target, const TCard* bottom, std::size_t count) const override;
-    TCardPileView* DoubleClickTarget(const TCardPileView* view) const override;
-    bool StockTurnChanges() const override;
-    // Whether an empty stock may be turned over again (Double Klondike's limit).
-    virtual bool MayTurnOver() const { return true; }
+    // The rules live in TKlondikeSolver; the table's counters hold the draw
+    // mode and the turn-over limit.
+    std::shared_ptr<TSolverRules> MakeSolver() const override;
+    void SolverCounters(TSolverTable& table) const override;
+    // Whether the stock may be turned over only once in Draw One (Double
+    // Klondike), and whether that turn-over has been used.
+    virtual bool OneTurnOver() const { return false; }
+    virtual bool TurnOverSpent() const { return false; }
     void RefillWaste();
     virtual void UpdateStockHint();
     void CheckForWin();
@@ -78,6 +79,8 @@ private:
     // store and records it.
     void ShiftWasteToStore();
     void SetDrawThree(bool on);
+    // New deals of the solver follow the draw mode.
+    void SyncSolverOptions();
 };
 
 class TsKlondikeForm : public TKlondikeForm {
