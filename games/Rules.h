@@ -73,8 +73,9 @@ inline bool FitsAfter(const TCard* card, const TCard* left) {
 
 // From position `from` to the top every card is face up and each next card
 // stands to the one below it as `follows(next, below)` says: a run that may
-// be lifted together. A single face-up top card is a run.
-template <class Follows> bool IsRun(const TCardPile& pile, int from, Follows follows) {
+// be lifted together. A single face-up top card is a run. `Pile` is any pile
+// with a Cards sequence: the window's TCardPile or the solver's pile.
+template <class Pile, class Follows> bool IsRun(const Pile& pile, int from, Follows follows) {
     const int n = static_cast<int>(pile.Cards.size());
     if (from < 0 || from >= n) return false;
     for (int i = from; i < n; ++i) {
