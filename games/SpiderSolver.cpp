@@ -107,13 +107,18 @@ int TSpiderSolver::Score(const TSolverTable& table, const TMove& move) const {
         const TCard* under = table.Card(move.Source, move.Index - 1);
         if (!under->FaceUp) {
             score += 600; // turns a card up
-        } else if (Rules::DownAnySuit(bottom, under)) {
+        } else if (Rules::DownAnySuit(bottom, under) && (under->Suit == bottom->Suit || !sameSuit)) {
             // The run already lies on a card one higher: moving it gains
-            // only when it leaves another suit for its own.
-            score -= under->Suit == bottom->Suit || !sameSuit ? 700 : 0;
+            // only when it leaves another suit for its own. Tried after the stock.
+            return under->Suit == bottom->Suit ? -200 : -100;
         }
     }
-    if (onto == nullptr) score -= 300 - moved; // an empty column is precious
+    if (onto == nullptr) {
+        // An empty column is precious: worth it to turn a card up, else
+        // tried after the stock.
+        const bool turnsUp = move.Index > 0 && !table.Card(move.Source, move.Index - 1)->FaceUp;
+        return turnsUp ? score - 300 + moved : -300 + moved;
+    }
     return score;
 }
 
@@ -135,7 +140,23 @@ std::uint64_t TSpiderSolver::Key(const TSolverTable& table) const {
 }
 
 bool TSpiderSolver::Prune(const TSolverTable& table, const TMove&, const TMove& move) const {
-    // A whole column into an empty one gains nothing once the stock is out.
-    return move.Type == TMove::Drop && move.Index == 0 && IsColumn(move.Target) && table.Empty(move.Target) &&
-           table.Empty(kStock);
+    if (move.Type != TMove::Drop || IsFoundation(move.Target)) return false;
+    if (table.Empty(move.Target) && table.Empty(kStock)) {
+        // Once the stock is out, empty columns are all alike: the first
+        // stands for them all, and a whole column gains nothing by moving.
+        if (move.Index == 0) return true;
+        for (int c = kFirstColumn; c < move.Target; ++c)
+            if (table.Empty(c)) return true;
+    }
+    if (move.Index == 0) return false;
+    const TCard* bottom = table.Card(move.Source, move.Index);
+    const TCard* under = table.Card(move.Source, move.Index - 1);
+    const TCard* onto = table.Top(move.Target);
+    if (!under->FaceUp || !Rules::DownAnySuit(bottom, under)) return false;
+    // A run that lies on a card of its own suit one higher stays there.
+    if (under->Suit == bottom->Suit) return true;
+    // Where runs lift in any suit, it moves onto another card one higher
+    // only to join its own suit: the rest only trades places between alike
+    // columns.
+    return table.Counter[kSameSuitCounter] == 0 && onto != nullptr && onto->Suit != bottom->Suit;
 }
