@@ -1,8 +1,8 @@
 #include "FortyThievesWindow.h"
 
 #include "FTPeekDialog.h"
+#include "FortyThievesSolver.h"
 #include "PileEvents.h"
-#include "Rules.h"
 #include "SoundManager.h"
 
 #include <QAction>
@@ -190,35 +190,18 @@ void TFortyThievesForm::TableauPile1MouseDown(QObject* sender, Qt::MouseButton b
         view->CanDrag = MayLift(view, view->Pile->CardIndex(view->SelectedCard));
 }
 
-bool TFortyThievesForm::MayLift(const TCardPileView* view, int index) const {
-    const TCard* top = view->Pile->CardAt(TOP_OF_PILE);
-    const TPileSlot::Role role = RoleOf(view);
-    return (role == TPileSlot::Tableau || role == TPileSlot::Waste) && top != nullptr && top->FaceUp &&
-           index == static_cast<int>(view->Pile->Cards.size()) - 1;
-}
+std::shared_ptr<TSolverRules> TFortyThievesForm::MakeSolver() const { return std::make_shared<TFortyThievesSolver>(); }
 
 // --- Dropping: down in suit on a column, any card on an empty one ---
 
-bool TFortyThievesForm::ColumnTakes(const TCardPileView* target, const TCard* card) const {
-    const TCard* top = target->Pile->CardAt(TOP_OF_PILE);
-    return top == nullptr || Rules::DownSameSuit(card, top);
-}
-
-bool TFortyThievesForm::Takes(const TCardPileView* target, const TCard* card, std::size_t count) const {
-    if (count != 1) return false;
-    switch (RoleOf(target)) {
-    case TPileSlot::Tableau:
-        return ColumnTakes(target, card);
-    case TPileSlot::Foundation:
-        return Rules::UpSameSuitFromAce(card, target->Pile->CardAt(TOP_OF_PILE));
-    default:
-        return false;
-    }
+bool TFortyThievesForm::LandsDragged(const TCardPileView* target, const TCardPileView* source) const {
+    const auto rules = std::static_pointer_cast<const TFortyThievesSolver>(Solver());
+    return rules->Lands(SolverTable(), IndexOf(source), IndexOf(target));
 }
 
 void TFortyThievesForm::TableauPile1StartDrag(QObject* sender) {
     auto* source = static_cast<TCardPileView*>(sender);
-    auto lands = [this](TCardPileView* t, TCardPileView* s) { return MayLandDragged(t, s); };
+    auto lands = [this](TCardPileView* t, TCardPileView* s) { return LandsDragged(t, s); };
     // A column with cards first, then an empty one, then a foundation.
     std::vector<TCardPileView*> occupied;
     for (TCardPileView* column : Tableau)
@@ -229,11 +212,11 @@ void TFortyThievesForm::TableauPile1StartDrag(QObject* sender) {
 }
 
 void TFortyThievesForm::TableauPile1DragOver(QObject* sender, TCardPileView* source, int, int, bool& accept) {
-    OfferTarget(sender, source, accept, [this](TCardPileView* t, TCardPileView* s) { return MayLandDragged(t, s); });
+    OfferTarget(sender, source, accept, [this](TCardPileView* t, TCardPileView* s) { return LandsDragged(t, s); });
 }
 
 void TFortyThievesForm::FoundPile1DragOver(QObject* sender, TCardPileView* source, int, int, bool& accept) {
-    OfferTarget(sender, source, accept, [this](TCardPileView* t, TCardPileView* s) { return MayLandDragged(t, s); });
+    OfferTarget(sender, source, accept, [this](TCardPileView* t, TCardPileView* s) { return LandsDragged(t, s); });
 }
 
 void TFortyThievesForm::TableauPile1EndDrag(QObject* sender, QObject*, int, int) {
@@ -264,13 +247,6 @@ void TFortyThievesForm::DoubleClickMove(TCardPileView* view) {
     }
     AfterPlay();
     MoveDone();
-}
-
-TCardPileView* TFortyThievesForm::DoubleClickTarget(const TCardPileView* view) const {
-    const TPileSlot::Role role = RoleOf(view);
-    if (role != TPileSlot::Tableau && role != TPileSlot::Waste) return nullptr;
-    const TCard* card = view->Pile->CardAt(TOP_OF_PILE);
-    return card != nullptr && card->FaceUp ? FoundationFor(card) : nullptr;
 }
 
 void TFortyThievesForm::MoveDone() {

@@ -56,14 +56,10 @@ protected:
     void BeforeMenuShows() override;
     void OnFormClose() override;
 
-    // The rules: a press lifts a face-up top card; a column or a foundation
-    // takes one card by its role; the double-click sends it home.
-    bool MayLift(const TCardPileView* view, int index) const override;
-    bool Takes(const TCardPileView* target, const TCard* card, std::size_t count) const override;
-    // Whether a column takes `card` (down in suit; any card on an empty one).
-    virtual bool ColumnTakes(const TCardPileView* target, const TCard* card) const;
-    TCardPileView* DoubleClickTarget(const TCardPileView* view) const override;
-    bool StockTurnChanges() const override { return !StockEmpty(); }
+    // The rules live in the solver's rules (FortyThievesSolver.h).
+    std::shared_ptr<TSolverRules> MakeSolver() const override;
+    // Whether the card lifted from `source` may land on `target`: the drag's test.
+    bool LandsDragged(const TCardPileView* target, const TCardPileView* source) const;
     // What a game of this shape does after a card was played (or a
     // double-click found nothing), before the score and autoplay.
     virtual void AfterPlay() {}

@@ -1,6 +1,6 @@
 #include "IndianPatienceWindow.h"
 
-#include "Rules.h"
+#include "IndianPatienceSolver.h"
 #include "SoundManager.h"
 
 #include <algorithm>
@@ -45,18 +45,9 @@ void TIndianPatienceForm::DealCards(bool newDeal, bool quiet) {
     EndDeal();
 }
 
-// --- Building: down in another suit, never on or with a base card ---
-
-bool TIndianPatienceForm::IsBaseCard(const TCard* card) const {
-    return card != nullptr && std::find(BaseCards.begin(), BaseCards.end(), card) != BaseCards.end();
-}
-
-bool TIndianPatienceForm::ColumnTakes(const TCardPileView* target, const TCard* card) const {
-    const TCard* top = target->Pile->CardAt(TOP_OF_PILE);
-    if (top == nullptr) return true;
-    if (IsBaseCard(top) || IsBaseCard(card)) return false;
-    return Rules::DownOtherSuit(card, top);
-}
+// Building down in another suit, never on or with a base card: the rules
+// live in the solver's rules, which find the base cards on the table.
+std::shared_ptr<TSolverRules> TIndianPatienceForm::MakeSolver() const { return std::make_shared<TIndianPatienceSolver>(); }
 
 // --- After every play: refill emptied columns, then the base cards ---
 

@@ -28,7 +28,7 @@ protected:
 
     void AddExtraCommands(QMenu*) override {} // no peek
     void DealCards(bool newDeal, bool quiet) override;
-    bool ColumnTakes(const TCardPileView* target, const TCard* card) const override;
+    std::shared_ptr<TSolverRules> MakeSolver() const override;
     void AfterPlay() override;
     void AfterStockTurn() override { RefreshBaseCards(); }
 
@@ -40,7 +40,6 @@ protected:
     // turned up by the player's move is recorded with it (`recordTurns`), so
     // that Undo turns it down again.
     void RefreshBaseCards(bool recordTurns = true);
-    bool IsBaseCard(const TCard* card) const;
 
 private:
     // Undoes the newest record of an action; false for a turn-up (no move).

@@ -2,8 +2,8 @@
 
 #include "Dialogs.h"
 #include "PileEvents.h"
-#include "Rules.h"
 #include "SoundManager.h"
+#include "SpiderSolver.h"
 
 #include <QAction>
 #include <QMenu>
@@ -15,7 +15,6 @@ using F = TSpiderForm;
 
 const QString kSameSuitKey = QStringLiteral("SameSuitBuilds");
 constexpr int kColumns = 10;
-constexpr std::size_t kFullRun = 13;
 } // namespace
 
 const TGameInfo& TSpiderForm::LargeInfo() {
@@ -74,7 +73,10 @@ bool TSpiderForm::AddOptionItems(QMenu* menu) {
     return true;
 }
 
-void TSpiderForm::ReadOptions() { SameSuitBuilds1->setChecked(ReadOption(kSameSuitKey, false)); }
+void TSpiderForm::ReadOptions() {
+    SameSuitBuilds1->setChecked(ReadOption(kSameSuitKey, false));
+    SolverOptionChanged();
+}
 
 bool TSpiderForm::SameSuitMoves() const { return SameSuitBuilds1->isChecked(); }
 
@@ -138,9 +140,6 @@ bool TSpiderForm::AnyColumnEmpty() const {
     return std::any_of(Tableau.begin(), Tableau.end(), [](const TCardPileView* c) { return c->Pile->Cards.empty(); });
 }
 
-// A deal from an empty stock only counts; the hint never offers it.
-bool TSpiderForm::StockTurnChanges() const { return !DeckPileView->Pile->Cards.empty() && !AnyColumnEmpty(); }
-
 void TSpiderForm::UpdateStockHint() {
     const std::size_t left = DeckPileView->Pile->Cards.size();
     DeckPileView->ShowHint = left > 0;
@@ -155,41 +154,30 @@ void TSpiderForm::TableauPile1MouseDown(QObject* sender, Qt::MouseButton button,
         view->CanDrag = MayLift(view, view->Pile->CardIndex(view->SelectedCard));
 }
 
-bool TSpiderForm::MayLift(const TCardPileView* view, int index) const {
-    if (RoleOf(view) != TPileSlot::Tableau) return false;
-    return SameSuitMoves() ? Rules::IsRun(*view->Pile, index, Rules::DownSameSuit)
-                           : Rules::IsRun(*view->Pile, index, Rules::DownAnySuit);
+std::shared_ptr<TSolverRules> TSpiderForm::MakeSolver() const {
+    auto rules = std::make_shared<TSpiderSolver>();
+    rules->SameSuitDeals = SameSuitMoves();
+    return rules;
+}
+
+void TSpiderForm::SolverCounters(TSolverTable& table) const {
+    table.Counter[TSpiderSolver::kSameSuitCounter] = SameSuitMoves() ? 1 : 0;
+}
+
+void TSpiderForm::SolverOptionChanged() const {
+    if (const auto rules = std::static_pointer_cast<const TSpiderSolver>(Solver())) rules->SameSuitDeals = SameSuitMoves();
 }
 
 // --- Dropping: any run on a card one higher or on a gap; home only as a whole suit ---
 
-bool TSpiderForm::Takes(const TCardPileView* target, const TCardPile& cards, int from) const {
-    const int count = static_cast<int>(cards.Cards.size()) - from;
-    if (from < 0 || count <= 0) return false;
-    const TCard* bottom = cards.Cards[static_cast<std::size_t>(from)];
-    const TCard* top = target->Pile->CardAt(TOP_OF_PILE);
-    switch (RoleOf(target)) {
-    case TPileSlot::Tableau:
-        return top == nullptr || Rules::DownAnySuit(bottom, top);
-    case TPileSlot::Foundation:
-        return top == nullptr && count == static_cast<int>(kFullRun) && Rules::IsRun(cards, from, Rules::DownSameSuit);
-    default:
-        return false;
-    }
-}
-
 bool TSpiderForm::MayLand(const TCardPileView* target, const TCardPileView* source, int index) const {
-    return target != source && Takes(target, *source->Pile, index);
+    const auto rules = std::static_pointer_cast<const TSpiderSolver>(Solver());
+    return rules->Lands(SolverTable(), IndexOf(source), index, IndexOf(target));
 }
 
 bool TSpiderForm::MayLandDragged(const TCardPileView* target, const TCardPileView* source) const {
-    return target != source && Takes(target, *source->DragPile, 0);
-}
-
-std::vector<TCardPileView*> TSpiderForm::DropOrder() const {
-    std::vector<TCardPileView*> order = Foundation;
-    order.insert(order.end(), Tableau.begin(), Tableau.end());
-    return order;
+    // The solver's table holds the lifted run on its column, above the cards left there.
+    return !source->DragPile->Cards.empty() && MayLand(target, source, static_cast<int>(source->Pile->Cards.size()));
 }
 
 void TSpiderForm::TableauPile1StartDrag(QObject* sender) {
@@ -226,34 +214,6 @@ void TSpiderForm::TableauPile1EndDrag(QObject* sender, QObject*, int, int) {
     SameSuitBuilds1->setEnabled(false);
 }
 
-// --- Hint: whole suits home, then runs built in suit ---
-
-int TSpiderForm::HintScore(const TMove& move) const {
-    int score = TGameForm::HintScore(move);
-    const TCardPileView* source = View(move.Source);
-    const TCardPileView* target = View(move.Target);
-    if (move.Type != TMove::Drop || source == nullptr || target == nullptr || RoleOf(target) != TPileSlot::Tableau)
-        return score;
-    const std::vector<TCard*>& cards = source->Pile->Cards;
-    const TCard* bottom = cards[static_cast<std::size_t>(move.Index)];
-    const TCardPile& onto = *target->Pile;
-    const bool sameSuit = !onto.Cards.empty() && onto.Cards.back()->Suit == bottom->Suit;
-    if (sameSuit) {
-        // The longer the suit run it joins, the nearer that suit is to going home.
-        int run = static_cast<int>(onto.Cards.size()) - 1;
-        while (run > 0 && Rules::IsRun(onto, run - 1, Rules::DownSameSuit)) --run;
-        score += 200 + 10 * (static_cast<int>(onto.Cards.size()) - run);
-    }
-    if (move.Index > 0) {
-        // A run that lies on a card one higher gains nothing by moving, unless
-        // it leaves another suit for its own.
-        const TCard* under = cards[static_cast<std::size_t>(move.Index - 1)];
-        if (under->FaceUp && Rules::DownAnySuit(bottom, under) && (under->Suit == bottom->Suit || !sameSuit))
-            score -= 400;
-    }
-    return score;
-}
-
 void TSpiderForm::CheckForWin() {
     UpdateScore();
     CheckWinScore();
@@ -283,7 +243,10 @@ void TSpiderForm::Undo1Click() {
 
 // --- Options ---
 
-void TSpiderForm::SameSuitBuilds1Click() { SaveOption(kSameSuitKey, SameSuitBuilds1->isChecked()); }
+void TSpiderForm::SameSuitBuilds1Click() {
+    SaveOption(kSameSuitKey, SameSuitBuilds1->isChecked());
+    SolverOptionChanged();
+}
 
 // --- Small cards ---
 

@@ -40,20 +40,17 @@ protected:
 
     bool SameSuitMoves() const;
     bool AnyColumnEmpty() const;
-    // The rules: a press lifts a run down by rank (and suit, with Same Suit
-    // Moves); a column takes a run one rank below its top card, an empty
-    // column any run, an empty foundation a whole suit from King to Ace.
-    bool MayLift(const TCardPileView* view, int index) const override;
-    bool Takes(const TCardPileView* target, const TCardPile& cards, int from) const;
+    // The rules live in the solver's rules (SpiderSolver.h); the option is a
+    // counter of the table, and the rules know it for new deals.
+    std::shared_ptr<TSolverRules> MakeSolver() const override;
+    void SolverCounters(TSolverTable& table) const override;
+    void SolverOptionChanged() const;
+    // Whether the cards from `index` of `source` may land on `target`; a
+    // run lifted by a drag counts where it came from.
     bool MayLand(const TCardPileView* target, const TCardPileView* source, int index) const override;
     bool MayLandDragged(const TCardPileView* target, const TCardPileView* source) const;
-    // Home first, as the drag's preset target is.
-    std::vector<TCardPileView*> DropOrder() const override;
-    bool StockTurnChanges() const override;
     // Single cards never go home in Spider.
     TCardPileView* FoundationFor(const TCard*) const override { return nullptr; }
-    // Same-suit builds first; a run is not moved off a card of its own suit.
-    int HintScore(const TMove& move) const override;
     void UpdateStockHint();
     void CheckForWin();
 };

@@ -4,6 +4,7 @@
 #include "FTPeekDialog.h"
 #include "FortyThievesWindow.h"
 #include "GameTestSupport.h"
+#include "SolverWalk.h"
 
 #include <QAction>
 #include <QLabel>
@@ -389,3 +390,6 @@ TEST_P(FortyThievesTest, LegalMovesAreTheTopCardsTheMouseMayPlay) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSizes, FortyThievesTest, ::testing::Bool(), SizeName);
+
+// The solver's moves change its table as the window's handlers change the window.
+TEST_P(FortyThievesTest, TheSolverPlaysEachMoveAsTheWindowDoes) { WalkWithTheSolver(*form, {3u, 11u, 40u}); }

@@ -3,6 +3,7 @@
 // restrictions while the stock lasts, the refill of emptied columns and its
 // one-step undo.
 #include "GameTestSupport.h"
+#include "SolverWalk.h"
 #include "IndianPatienceWindow.h"
 
 #include <QAction>
@@ -283,3 +284,22 @@ TEST_P(IndianPatienceTest, LegalMovesKeepTheBaseCardRules) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSizes, IndianPatienceTest, ::testing::Bool(), SizeName);
+
+// A lone base card and its twin on the waste are the same card to look at:
+// the twin builds on a column, the base card only goes home, by the list of
+// moves and by the mouse alike.
+TEST_P(IndianPatienceTest, ABaseCardStaysWhereItsTwinFromTheWasteMayBuild) {
+    Lay(WithFillers({{"TableauPile1", "8S"}, {"TableauPile2", "4C* 9D"}, {"DiscardPileView", "8S"}}, 3));
+    const int base = form->IndexOf(Column(1)), waste = form->IndexOf(Waste()), onto = form->IndexOf(Column(2));
+    const TMoves moves = form->LegalMoves();
+    EXPECT_EQ(std::ranges::count(moves, TMove::DropOn(waste, 0, onto)), 1);
+    EXPECT_EQ(std::ranges::count(moves, TMove::DropOn(base, 0, onto)), 0);
+    drive->Drag(OnCard(Column(1)), OnCard(Column(2)));
+    EXPECT_EQ(Names(Column(2)), "4C* 9D");
+    drive->Drag(OnCard(Waste()), OnCard(Column(2)));
+    EXPECT_EQ(Names(Column(2)), "4C* 9D 8S");
+    EXPECT_EQ(Names(Column(1)), "8S");
+}
+
+// The solver's moves change its table as the window's handlers change the window.
+TEST_P(IndianPatienceTest, TheSolverPlaysEachMoveAsTheWindowDoes) { WalkWithTheSolver(*form, {3u, 11u, 40u}); }

@@ -1,6 +1,8 @@
 // Spider played through its real window: the deal, the stock and its one-step
 // undo, runs by rank or suit, whole suits home, the counter and the option.
 #include "GameTestSupport.h"
+#include "SolverWalk.h"
+#include "SpiderSolver.h"
 #include "SpiderWindow.h"
 
 #include <QAction>
@@ -380,3 +382,21 @@ TEST(SpiderSmallTest, SmallCardsHaveTheirOwnPlacesAndShareTheOption) {
     form->close();
     TCard::SetCardSize(FS_LARGE);
 }
+
+// Same Suit Moves is a counter of the solver's table and the option of the
+// deals the solver looks for.
+TEST_F(SpiderTest, SameSuitMovesReachesTheSolversTableAndItsDeals) {
+    const auto rules = std::static_pointer_cast<const TSpiderSolver>(form->Solver());
+    EXPECT_EQ(form->SolverTable().Counter[TSpiderSolver::kSameSuitCounter], 0);
+    form->SameSuitBuilds1->trigger();
+    EXPECT_EQ(form->SolverTable().Counter[TSpiderSolver::kSameSuitCounter], 1);
+    EXPECT_TRUE(rules->SameSuitDeals.load());
+    form->GameWon = true;
+    form->PlayDeal(5);
+    EXPECT_TRUE(rules->Deal(5) == form->SolverTable());
+    form->SameSuitBuilds1->trigger();
+    EXPECT_FALSE(rules->SameSuitDeals.load());
+}
+
+// The solver's moves change its table as the window's handlers change the window.
+TEST_F(SpiderTest, TheSolverPlaysEachMoveAsTheWindowDoes) { WalkWithTheSolver(*form, {3u, 11u, 40u}); }
