@@ -3,7 +3,6 @@
 #include "Rules.h"
 
 #include <array>
-#include <functional>
 
 namespace {
 
@@ -39,9 +38,15 @@ TPyramidSolver::TPyramidSolver() {
 }
 
 int TPyramidSolver::RowOf(int position) {
-    int row = 1;
-    while (row * (row + 1) / 2 <= position) ++row;
-    return row;
+    static constexpr std::array<std::int8_t, Positions> rows = [] {
+        std::array<std::int8_t, Positions> out{};
+        for (int p = 0, row = 1; p < Positions; ++p) {
+            if ((row * (row + 1)) / 2 <= p) ++row;
+            out[std::size_t(p)] = std::int8_t(row);
+        }
+        return out;
+    }();
+    return rows[std::size_t(position)];
 }
 
 bool TPyramidSolver::Free(const TSolverTable& table, int pile) {
@@ -91,6 +96,29 @@ bool TPyramidSolver::StockTurnChanges(const TSolverTable& table) const {
     return !table.Empty(Deck) || table.Counter[PassSlot] < 3 || !table.Empty(PlayCard);
 }
 
+void TPyramidSolver::Moves(const TSolverTable& table, TMoves& out) const {
+    // The frame's list, built from the free cards alone: only they are
+    // lifted, and only they (or the discard pile) take a card.
+    out.clear();
+    std::array<int, PileCount> free{};
+    int frees = 0;
+    for (int pile = 0; pile < Discard; ++pile)
+        if (Free(table, pile)) free[std::size_t(frees++)] = pile;
+    for (int i = 0; i < frees; ++i) {
+        const int source = free[std::size_t(i)];
+        const int top = table.Size(source) - 1;
+        const TCard* card = table.Card(source, top);
+        for (int j = 0; j < frees; ++j)
+            if (j != i && Rules::PairsTo13(card, table.Top(free[std::size_t(j)])))
+                out.push_back(TMove::DropOn(source, top, free[std::size_t(j)]));
+        if (card->Value == FS_KING) {
+            out.push_back(TMove::DropOn(source, top, Discard));
+            out.push_back(TMove::Home(source, top, Discard));
+        }
+    }
+    if (StockTurnChanges(table)) out.push_back(TMove::Stock(Deck));
+}
+
 // --- The moves' effects ---
 
 void TPyramidSolver::Play(TSolverTable& table, const TMove& move) const {
@@ -130,18 +158,29 @@ int TPyramidSolver::Score(const TSolverTable&, const TMove& move) const {
 }
 
 std::uint64_t TPyramidSolver::Key(const TSolverTable& table) const {
-    // The discard pile holds whatever the other piles do not: its order
-    // does not count.
-    std::uint64_t key = 14695981039346656037ull;
-    auto mix = [&key](unsigned byte) {
-        key ^= byte;
-        key *= 1099511628211ull;
+    // The pyramid as a mask of its cards left, then the stock, the play
+    // card and the waste card by card. The discard pile holds whatever the
+    // others do not: its order does not count.
+    std::uint64_t word = table.Counter[PassSlot];
+    for (int p = 0; p < Positions; ++p) word = word << 1 | (table.Empty(p) ? 0u : 1u);
+    std::uint64_t key = 0;
+    auto mix = [&key](std::uint64_t w) {
+        key = (key ^ w) * 0x9E3779B97F4A7C15ull;
+        key ^= key >> 29;
     };
-    for (int p = 0; p < Discard; ++p) {
-        for (int i = 0; i < table.Size(p); ++i) mix(static_cast<unsigned>(CardCode(table.Card(p, i))));
-        mix(255u);
+    mix(word);
+    word = 1;
+    for (int pile : {Deck, PlayCard, Waste}) {
+        for (int i = 0; i < table.Size(pile); ++i) {
+            if (word >> 57) {
+                mix(word);
+                word = 1;
+            }
+            word = word << 6 | static_cast<unsigned>(CardCode(table.Card(pile, i)));
+        }
+        word = word << 6 | 63u;
     }
-    mix(static_cast<unsigned>(table.Counter[PassSlot]));
+    mix(word);
     return key;
 }
 
@@ -152,14 +191,14 @@ struct TPlace {
     int Pile, Index;
 };
 struct TLeft {
-    std::array<std::array<TPlace, 8>, 13> Cards{};
+    std::array<std::array<TPlace, 4>, 13> Cards{}; // one deck: four of each rank
     std::array<int, 13> Count{};
 
     explicit TLeft(const TSolverTable& table) {
         for (int p = 0; p < TPyramidSolver::Discard; ++p)
             for (int i = 0; i < table.Size(p); ++i) {
                 const std::size_t value = std::size_t(table.Card(p, i)->Value);
-                if (Count[value] < 8) Cards[value][std::size_t(Count[value]++)] = {p, i};
+                if (Count[value] < 4) Cards[value][std::size_t(Count[value]++)] = {p, i};
             }
     }
 };
@@ -177,26 +216,34 @@ bool Covers(const TSolverTable& table, TPlace a, TPlace b) {
 bool Matches(const TSolverTable& table, const TLeft& left, std::size_t low, std::size_t high) {
     const int n = left.Count[low];
     if (n != left.Count[high]) return false;
-    std::array<int, 8> partnerOf;
-    partnerOf.fill(-1);
-    // Augmenting paths over at most eight cards a side.
-    std::function<bool(int, std::uint32_t&)> place = [&](int a, std::uint32_t& seen) {
+    std::array<std::uint32_t, 4> may{}; // the partners each low card may take, as a mask
+    for (int a = 0; a < n; ++a)
         for (int b = 0; b < n; ++b) {
             const TPlace pa = left.Cards[low][std::size_t(a)], pb = left.Cards[high][std::size_t(b)];
-            if ((seen >> b & 1u) || Covers(table, pa, pb) || Covers(table, pb, pa)) continue;
-            seen |= 1u << b;
-            if (partnerOf[std::size_t(b)] < 0 || place(partnerOf[std::size_t(b)], seen)) {
-                partnerOf[std::size_t(b)] = a;
-                return true;
-            }
+            if (!Covers(table, pa, pb) && !Covers(table, pb, pa)) may[std::size_t(a)] |= 1u << b;
         }
-        return false;
-    };
+    // Which sets of partners the first cards can take between them, one each.
+    std::uint32_t reached = 1; // bit m: partner set m is possible
     for (int a = 0; a < n; ++a) {
-        std::uint32_t seen = 0;
-        if (!place(a, seen)) return false;
+        std::uint32_t next = 0;
+        for (std::uint32_t m = 0; m < (1u << n); ++m)
+            if (reached >> m & 1u)
+                for (int b = 0; b < n; ++b)
+                    if ((may[std::size_t(a)] >> b & 1u) && !(m >> b & 1u)) next |= 1u << (m | 1u << b);
+        reached = next;
     }
-    return true;
+    return reached != 0;
+}
+
+// The cards left that the card at `place` could ever pair with.
+int Partners(const TSolverTable& table, const TLeft& left, TPlace place) {
+    const std::size_t value = std::size_t(FS_QUEEN - table.Card(place.Pile, place.Index)->Value);
+    int partners = 0;
+    for (int k = 0; k < left.Count[value]; ++k) {
+        const TPlace other = left.Cards[value][std::size_t(k)];
+        if (!Covers(table, place, other) && !Covers(table, other, place)) ++partners;
+    }
+    return partners;
 }
 
 } // namespace
@@ -212,31 +259,54 @@ TMove TPyramidSolver::SurePair(const TSolverTable& table) {
     // Two free cards that pair, when every other card of their two ranks
     // is a free pyramid card: any pairing of those stays possible, so
     // taking this one now loses nothing.
+    std::array<int, Discard> free{};
+    int frees = 0;
+    for (int pile = 0; pile < Discard; ++pile)
+        if (Free(table, pile)) free[std::size_t(frees++)] = pile;
     const TLeft left(table);
-    for (int a = 0; a < Discard; ++a) {
-        if (!Free(table, a)) continue;
+    for (int i = 0; i < frees; ++i) {
+        const int a = free[std::size_t(i)];
         const TCard* card = table.Top(a);
-        if (card->Value == FS_KING) continue;
-        for (int b = a + 1; b < Discard; ++b) {
-            if (!Free(table, b) || !Rules::PairsTo13(card, table.Top(b))) continue;
+        for (int j = i + 1; j < frees; ++j) {
+            const int b = free[std::size_t(j)];
+            if (!Rules::PairsTo13(card, table.Top(b))) continue;
             bool sure = true;
             for (std::size_t value : {std::size_t(card->Value), std::size_t(table.Top(b)->Value)})
                 for (int k = 0; k < left.Count[value] && sure; ++k) {
                     const TPlace place = left.Cards[value][std::size_t(k)];
                     sure = place.Pile == a || place.Pile == b || (IsPyramid(place.Pile) && Free(table, place.Pile));
                 }
-            if (sure) return TMove::DropOn(a, table.Size(a) - 1, b);
+            // Nor is anything lost when one of the two can pair with the other alone.
+            const TPlace pa{a, table.Size(a) - 1}, pb{b, table.Size(b) - 1};
+            if (sure || Partners(table, left, pa) == 1 || Partners(table, left, pb) == 1)
+                return TMove::DropOn(a, table.Size(a) - 1, b);
         }
     }
     return {};
 }
 
 bool TPyramidSolver::Prune(const TSolverTable& table, const TMove&, const TMove& move) const {
-    if (Stuck(table)) return true;
-    // A free King goes first: it pairs with nothing and covers what it lies on.
-    for (int pile : DragSources)
-        if (HomeFor(table, pile) == Discard) return !(move.Type == TMove::SendHome && move.Source == pile);
-    if (const TMove sure = SurePair(table); sure.Source >= 0) return !(move == sure);
+    // What the position allows, worked out once for all of its moves.
+    struct TVerdict {
+        std::uint64_t Key = 0;
+        bool Stuck = false;
+        TMove Only; // the one move worth playing, if any
+    };
+    thread_local TVerdict verdict;
+    if (const std::uint64_t key = Key(table); key != verdict.Key) {
+        verdict = {key, Stuck(table), {}};
+        // A free King goes first: it pairs with nothing and covers what it lies on.
+        for (int pile : DragSources)
+            if (HomeFor(table, pile) == Discard) {
+                verdict.Only = TMove::Home(pile, table.Size(pile) - 1, Discard);
+                break;
+            }
+        if (verdict.Only.Source < 0 && !verdict.Stuck) verdict.Only = SurePair(table);
+    }
+    if (verdict.Stuck) return true;
+    // The last turn of the last pass only covers the waste with the play card.
+    if (move.Type == TMove::StockTurn && table.Empty(Deck) && table.Counter[PassSlot] >= 3) return true;
+    if (verdict.Only.Source >= 0) return !(move == verdict.Only);
     // A pair is listed from both of its cards: one of them is enough.
     return move.Type == TMove::Drop && move.Target < move.Source;
 }

@@ -18,6 +18,7 @@ public:
 
     TSolverTable Deal(std::uint32_t number) const override;
     void Play(TSolverTable& table, const TMove& move) const override;
+    void Moves(const TSolverTable& table, TMoves& out) const override;
 
     bool MayLift(const TSolverTable& table, int pile, int index) const override;
     bool Takes(const TSolverTable& table, int target, const TCard* bottom, int count) const override;
