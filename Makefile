@@ -45,11 +45,11 @@ build: deps configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 # Sanitizer runs: leaks in system libraries are listed in tests/lsan.supp.
-SAN_ENV := QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+SAN_ENV := QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 QUILLANE_SOLVED_DEALS=3 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1
-# The model, settings, table and game tests and the fuzzers' kept inputs run under the
-# sanitizers in every `make test`.
-SAN_CORE := test_model test_undo test_profile test_table test_games test_fuzz_regressions
+# The model, settings, table, game and solver tests and the fuzzers' kept inputs run
+# under the sanitizers in every `make test` (the solver's replay with fewer deals).
+SAN_CORE := test_model test_undo test_profile test_table test_games test_solver test_fuzz_regressions
 
 test: build asan-core
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -161,6 +161,8 @@ public:
     bool FindingDeal() const { return dealSearch_ != nullptr; }
     // Cancels the solver's work for this window: a hint or a deal search.
     void CancelSolverWork();
+    // The move the last hint showed, if any.
+    const std::optional<TMove>& ShownHint() const { return shownHint_; }
 
     // Frame handlers that games bind to their views.
     // The middle button turns the stock, in games that have one.
@@ -381,6 +383,7 @@ private:
     TSolverThread::TCancel hintSearch_, dealSearch_;
     std::shared_ptr<TSolverTable> solutionStart_; // where the last solution starts
     TMoves solution_;
+    std::optional<TMove> shownHint_;
     QWidget* searchNote_ = nullptr;
     mutable std::shared_ptr<TSolverRules> solver_;
     mutable bool solverMade_ = false;

@@ -16,12 +16,6 @@
 
 namespace {
 
-// The hint asks the solver for this long; the deal search gives each
-// candidate this long, and gives up after the whole search's time.
-constexpr double kHintSeconds = 0.5;
-constexpr double kCandidateSeconds = 1.0;
-constexpr double kSearchSeconds = 30.0;
-
 QString OptionsFile() { return PrivateProfile::StateFolder() + QStringLiteral("/Options.ini"); }
 const QString kWinnableKey = QStringLiteral("WinnableDealsOnly");
 
@@ -219,7 +213,7 @@ void TGameForm::NewDeal(bool quiet) {
         budget.Seconds = kCandidateSeconds;
         budget.Nodes = 50'000'000;
         budget.Cancel = &cancel;
-        const TWinnableDeal deal = FindWinnableDeal(*rules, from, budget, 100000, kSearchSeconds);
+        const TWinnableDeal deal = FindWinnableDeal(*rules, from, budget, 100000, kDealSearchSeconds);
         if (cancel.load()) return;
         TSolverThread::Answer([self, deal, from, quiet] {
             if (self) self->DealFound(deal.Found, deal.Found ? deal.Number : from, quiet);

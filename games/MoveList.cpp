@@ -271,6 +271,7 @@ TMoves TGameForm::HintMoves() const {
 }
 
 void TGameForm::ShowHint(const TMove& move) {
+    shownHint_ = move;
     const QSize card(TCard::GetCardWidth(), TCard::GetCardHeight());
     auto cardRect = [this, card](const TCardPileView* view, int index) {
         const int n = static_cast<int>(view->Pile->Cards.size());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <unordered_map>
 
 // --- The default move list, ranking and win ---
 
@@ -121,6 +122,32 @@ void Order(const TSolverRules& rules, const TSolverTable& table, const TMove* la
     for (std::size_t i = 0; i < moves.size(); ++i) moves[i] = ranked[i].second;
 }
 
+// A depth-first solution wanders. Along it every position is different, so
+// where one move leads from a position to a later one of the path, the moves
+// between can go: greedily, the farthest such jump from each position.
+TMoves Shorten(const TSolverRules& rules, const std::vector<TSolverTable>& path, const TMoves& moves) {
+    std::unordered_map<std::uint64_t, std::size_t> at;
+    for (std::size_t i = 0; i < path.size(); ++i) at[path[i].Key()] = i;
+    TMoves out, listed;
+    for (std::size_t i = 0; i + 1 < path.size();) {
+        std::size_t to = i + 1;
+        TMove best = moves[i];
+        rules.Moves(path[i], listed);
+        for (const TMove& m : listed) {
+            TSolverTable next = path[i];
+            rules.Play(next, m);
+            const auto it = at.find(next.Key());
+            if (it != at.end() && it->second > to && path[it->second] == next) {
+                to = it->second;
+                best = m;
+            }
+        }
+        out.push_back(best);
+        i = to;
+    }
+    return out;
+}
+
 } // namespace
 
 TSolverResult Solve(const TSolverRules& rules, const TSolverTable& start, const TSolverBudget& budget) {
@@ -166,7 +193,22 @@ TSolverResult Solve(const TSolverRules& rules, const TSolverTable& start, const 
         if (added < 0) return finish(TSolverResult::Undecided); // no room to remember more
         ++result.Nodes;
         if (rules.Won(child)) {
-            for (const TFrame& frame : stack) result.Moves.push_back(frame.Moves[frame.Next - 1]);
+            std::vector<TSolverTable> path;
+            for (const TFrame& frame : stack) {
+                path.push_back(frame.Table);
+                result.Moves.push_back(frame.Moves[frame.Next - 1]);
+            }
+            path.push_back(child);
+            for (std::size_t before = 0; before != result.Moves.size();) {
+                before = result.Moves.size();
+                result.Moves = Shorten(rules, path, result.Moves);
+                if (result.Moves.size() == before) break;
+                path.resize(1);
+                for (const TMove& m : result.Moves) {
+                    path.push_back(path.back());
+                    rules.Play(path.back(), m);
+                }
+            }
             return finish(TSolverResult::Winnable);
         }
         if (stack.size() >= kMaxDepth) {

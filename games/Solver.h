@@ -74,6 +74,13 @@ struct TSolverBudget {
     const std::atomic<bool>* Cancel = nullptr; // set by another thread: stop now
 };
 
+// The budgets the program gives the solver: the hint waits about half a
+// second; the deal search gives each candidate deal one second, and the whole
+// search half a minute.
+constexpr double kHintSeconds = 0.5;
+constexpr double kCandidateSeconds = 1.0;
+constexpr double kDealSearchSeconds = 30.0;
+
 struct TSolverResult {
     enum Verdict { Winnable, NotWinnable, Undecided };
     Verdict Kind = Undecided;

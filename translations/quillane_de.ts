@@ -209,6 +209,22 @@
         <source>&amp;Hint</source>
         <translation>&amp;Tipp</translation>
     </message>
+    <message>
+        <source>This deal can no longer be won.</source>
+        <translation>Dieses Spiel kann nicht mehr gewonnen werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Winnable Deals Only</source>
+        <translation>Nur &amp;gewinnbare Spiele</translation>
+    </message>
+    <message>
+        <source>No deal that can be won was found in time. This deal may not be winnable.</source>
+        <translation>In der verfügbaren Zeit wurde kein gewinnbares Spiel gefunden. Dieses Spiel ist vielleicht nicht zu gewinnen.</translation>
+    </message>
+    <message>
+        <source>Looking for a deal that can be won...</source>
+        <translation>Ein gewinnbares Spiel wird gesucht...</translation>
+    </message>
 </context>
 <context>
     <name>TGolfForm</name>

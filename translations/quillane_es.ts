@@ -209,6 +209,22 @@
         <source>&amp;Hint</source>
         <translation>&amp;Pista</translation>
     </message>
+    <message>
+        <source>This deal can no longer be won.</source>
+        <translation>Esta partida ya no se puede ganar.</translation>
+    </message>
+    <message>
+        <source>&amp;Winnable Deals Only</source>
+        <translation>Solo partidas &amp;ganables</translation>
+    </message>
+    <message>
+        <source>No deal that can be won was found in time. This deal may not be winnable.</source>
+        <translation>No se encontró a tiempo una partida que se pueda ganar. Puede que esta no sea ganable.</translation>
+    </message>
+    <message>
+        <source>Looking for a deal that can be won...</source>
+        <translation>Buscando una partida que se pueda ganar...</translation>
+    </message>
 </context>
 <context>
     <name>TGolfForm</name>

@@ -209,6 +209,22 @@
         <source>&amp;Hint</source>
         <translation>&amp;Indice</translation>
     </message>
+    <message>
+        <source>This deal can no longer be won.</source>
+        <translation>Cette donne ne peut plus être gagnée.</translation>
+    </message>
+    <message>
+        <source>&amp;Winnable Deals Only</source>
+        <translation>Donnes &amp;gagnables uniquement</translation>
+    </message>
+    <message>
+        <source>No deal that can be won was found in time. This deal may not be winnable.</source>
+        <translation>Aucune donne gagnable n'a été trouvée à temps. Cette donne n'est peut-être pas gagnable.</translation>
+    </message>
+    <message>
+        <source>Looking for a deal that can be won...</source>
+        <translation>Recherche d'une donne gagnable...</translation>
+    </message>
 </context>
 <context>
     <name>TGolfForm</name>

@@ -3,10 +3,12 @@
 // the caption shows the score. QUILLANE_SOAK=<n> multiplies the run length.
 #include "GameRegistry.h"
 #include "GameTestSupport.h"
+#include "Solver.h"
 
 #include <QAction>
 #include <QRandomGenerator>
 #include <memory>
+#include <optional>
 
 using namespace GameTest;
 
@@ -24,8 +26,8 @@ public:
     // One random action; false when a check failed (the log says why).
     // With `movesOnly` only plays on the table: no undo, no commands.
     bool Step(bool movesOnly = false) {
-        const int action = int(rng_.bounded(movesOnly ? 14 : 19));
-        if (action >= (movesOnly ? 11 : 16)) return PlayLegalMove();
+        const int action = int(rng_.bounded(movesOnly ? 14 : 20));
+        if (action >= (movesOnly ? 11 : 17)) return PlayLegalMove();
         TCardPileView* from = RandomView();
         TCardPileView* to = RandomView();
         // What the rules allowed before the step, to check the step against.
@@ -78,6 +80,11 @@ public:
             dialogs_.ConfirmAnswers.clear();
             break;
         }
+        case 16:
+            // The solver answers later, on whatever table is there by then.
+            Log(QStringLiteral("H"));
+            drive_.Key(Qt::Key_H);
+            break;
         default: {
             const int background = int(rng_.bounded(3));
             const int back = int(rng_.bounded(3));
@@ -102,7 +109,17 @@ public:
         legal_ = moves;
         legalKey_ = form_->TableKey();
         Log(QStringLiteral("perform %1").arg(form_->MoveText(move)));
+        const auto rules = form_->Solver();
+        std::optional<TSolverTable> copy;
+        if (rules) copy = form_->SolverTable();
         if (!form_->Perform(move)) return Fail(QStringLiteral("a listed move changed nothing"));
+        // The solver's copy of the move matches the window's, where no
+        // autoplay followed it (autoplay logs actions of its own).
+        const TMoveLog::TEntry* entry = form_->Log().Last();
+        if (copy && entry != nullptr && entry->Before == legalKey_) {
+            rules->Play(*copy, move);
+            if (!(*copy == form_->SolverTable())) return Fail(QStringLiteral("the solver plays the move otherwise"));
+        }
         return Check();
     }
 
