@@ -157,6 +157,18 @@ std::uint64_t TQueenItalySolver::Key(const TSolverTable& table) const {
     return key;
 }
 
+int TQueenItalySolver::Score(const TSolverTable& table, const TMove& move) const {
+    if (BaseChosen(table) || move.Type != TMove::Press) return TSolverRules::Score(table, move);
+    // The base first whose ranks let the terrace's top cards go home soonest.
+    TSolverTable based = table;
+    Play(based, move);
+    if (TerraceBlocked(based)) return 0;
+    int score = 1000;
+    for (int i = 0, weight = 3; i < 3 && i < table.Size(Terrace); ++i, --weight)
+        score -= weight * Step(based, table.Card(Terrace, table.Size(Terrace) - 1 - i)->Value);
+    return score;
+}
+
 bool TQueenItalySolver::SafeHome(const TSolverTable& table, const TCard* card) {
     // The cards that would build on it in a column are those one rank
     // lower in the other colour; they go home before it only when it is
@@ -172,8 +184,32 @@ bool TQueenItalySolver::SafeHome(const TSolverTable& table, const TCard* card) {
     return home >= 4;
 }
 
+bool TQueenItalySolver::TerraceBlocked(const TSolverTable& table) {
+    // Terrace cards go home top first, each suit onto its two foundations:
+    // the cards of a suit, top first, must climb on two ladders. Each takes
+    // the highest foundation below it (the best fit), or none is left.
+    for (int suit = FS_CLUBS; suit <= FS_HEARTS; ++suit) {
+        std::array<int, 2> level{-1, -1};
+        int started = 0;
+        for (int f = FirstFoundation; f < FirstFoundation + FoundationCount && started < 2; ++f)
+            if (!table.Empty(f) && table.Card(f, 0)->Suit == suit) level[std::size_t(started++)] = table.Size(f) - 1;
+        for (int i = table.Size(Terrace) - 1; i >= 0; --i) {
+            const TCard* card = table.Card(Terrace, i);
+            if (card->Suit != suit) continue;
+            const int step = Step(table, card->Value);
+            int best = -1;
+            for (int k = 0; k < 2; ++k)
+                if (level[std::size_t(k)] < step && (best < 0 || level[std::size_t(k)] > level[std::size_t(best)])) best = k;
+            if (best < 0) return true;
+            level[std::size_t(best)] = step;
+        }
+    }
+    return false;
+}
+
 bool TQueenItalySolver::Prune(const TSolverTable& table, const TMove& last, const TMove& move) const {
     if (!BaseChosen(table)) return false;
+    if (TerraceBlocked(table)) return true;
     // A card that may go home at no loss goes first, alone.
     for (int s : DragSources) {
         if (table.Empty(s)) continue;

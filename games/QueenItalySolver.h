@@ -28,6 +28,9 @@ public:
     int HomeFor(const TSolverTable& table, int pile) const override;
     bool StockTurnChanges(const TSolverTable& table) const override;
 
+    // Before the base is chosen: the bases that the terrace allows, those
+    // that send its top cards home soonest first.
+    int Score(const TSolverTable& table, const TMove& move) const override;
     std::uint64_t Key(const TSolverTable& table) const override;
     bool Prune(const TSolverTable& table, const TMove& last, const TMove& move) const override;
 
@@ -42,4 +45,6 @@ private:
     // A card that may go home now without any loss: no card left could
     // ever be built on it.
     static bool SafeHome(const TSolverTable& table, const TCard* card);
+    // Whether the terrace's order keeps one of its cards from ever going home.
+    static bool TerraceBlocked(const TSolverTable& table);
 };
