@@ -157,7 +157,9 @@ void TGameForm::HintSolved(std::uint64_t key, const TSolverTable& table, const T
     hintKey_ = key;
     hintNext_ = 0;
     hintList_ = HintMoves();
-    if (result.Kind == TSolverResult::NotWinnable) {
+    // A way on that the moves do not list (Montana's reshuffle) is beyond
+    // the solver's proof: the ranked moves answer instead.
+    if (result.Kind == TSolverResult::NotWinnable && HintWithoutMoves().isEmpty()) {
         // Said once; H again on this table goes through the ranked moves.
         Dialogs().Information(this, tr("This deal can no longer be won."));
         return;

@@ -1,8 +1,8 @@
 #include "MontanaWindow.h"
 
 #include "DealTracker.h"
+#include "MontanaSolver.h"
 #include "PileEvents.h"
-#include "Rules.h"
 #include "SoundManager.h"
 
 #include <QAction>
@@ -113,23 +113,9 @@ void TMontanaForm::DealCards(bool newDeal, bool quiet) {
 
 // --- Score: the cards in sequence from column 1 of each row ---
 
-int TMontanaForm::KeptLength(int row) const {
-    const TCard* first = CardOf(At(row, 0));
-    if (first == nullptr || first->Value != FS_TWO) return 0;
-    int length = 1;
-    for (int c = 1; c < Columns; ++c) {
-        const TCard* card = CardOf(At(row, c));
-        if (card == nullptr || !Rules::FitsAfter(card, CardOf(At(row, c - 1)))) break;
-        ++length;
-    }
-    return length;
-}
+int TMontanaForm::KeptLength(int row) const { return TMontanaSolver::KeptLength(SolverTable(), row); }
 
-int TMontanaForm::CountScore() const {
-    int count = 0;
-    for (int r = 0; r < Rows; ++r) count += KeptLength(r);
-    return count;
-}
+int TMontanaForm::CountScore() const { return TMontanaSolver::Sequence(SolverTable()); }
 
 void TMontanaForm::CheckForWin() {
     UpdateScore();
@@ -139,32 +125,10 @@ void TMontanaForm::CheckForWin() {
 
 // --- Moves ---
 
-bool TMontanaForm::Fits(const TCard* card, int gap) const {
-    if (gap % Columns == 0) return card->Value == FS_TWO;
-    return Rules::FitsAfter(card, CardOf(Grid[std::size_t(gap - 1)]));
-}
-
-template <class Match> TCardPileView* TMontanaForm::FindCard(Match match) const {
-    for (int i = 0; i < kCards; ++i)
-        if (const TCard* card = CardOf(Grid[std::size_t(i)]); card != nullptr && match(card, i))
-            return Grid[std::size_t(i)];
-    return nullptr;
-}
+bool TMontanaForm::Fits(const TCard* card, int gap) const { return TMontanaSolver::Fits(SolverTable(), card, gap); }
 
 TCardPileView* TMontanaForm::AutomaticTarget(const TCardPileView* view) const {
-    const TCard* card = CardOf(view);
-    if (card == nullptr) return nullptr;
-    if (card->Value == FS_TWO) {
-        // The first gap of column 1, top to bottom.
-        for (int r = 0; r < Rows; ++r)
-            if (CardOf(At(r, 0)) == nullptr) return At(r, 0);
-        return nullptr;
-    }
-    // The first gap it fits, column by column from column 2.
-    for (int c = 1; c < Columns; ++c)
-        for (int r = 0; r < Rows; ++r)
-            if (CardOf(At(r, c)) == nullptr && Fits(card, Columns * r + c)) return At(r, c);
-    return nullptr;
+    return View(TMontanaSolver::AutomaticTarget(SolverTable(), IndexOf(view)));
 }
 
 bool TMontanaForm::AutomaticMove(TCardPileView* view) {
@@ -179,18 +143,7 @@ bool TMontanaForm::AutomaticMove(TCardPileView* view) {
 }
 
 TCardPileView* TMontanaForm::GapFiller(const TCardPileView* gap) const {
-    const int index = GridIndex(gap);
-    if (index < 0 || CardOf(gap) != nullptr) return nullptr;
-    if (index % Columns == 0) {
-        // The 2 that the 3 on the right asks for, else the first 2 not yet in column 1.
-        const TCard* right = CardOf(Grid[std::size_t(index + 1)]);
-        if (right != nullptr && right->Value == FS_THREE)
-            return FindCard([&](const TCard* c, int) { return c->Value == FS_TWO && c->Suit == right->Suit; });
-        return FindCard([](const TCard* c, int i) { return c->Value == FS_TWO && i % Columns != 0; });
-    }
-    const TCard* left = CardOf(Grid[std::size_t(index - 1)]);
-    if (left == nullptr || left->Value == FS_KING) return nullptr;
-    return FindCard([&](const TCard* c, int) { return Rules::FitsAfter(c, left); });
+    return View(TMontanaSolver::GapFiller(SolverTable(), IndexOf(gap)));
 }
 
 bool TMontanaForm::FillGap(TCardPileView* gap) {
@@ -224,41 +177,10 @@ void TMontanaForm::CardPileView1DblClick(QObject* sender) {
     if (!Dragging()) AutomaticMove(static_cast<TCardPileView*>(sender));
 }
 
-// --- Moves as data ---
+// --- The rules, shared with the solver ---
 
-TMoves TMontanaForm::LegalMoves() const {
-    TMoves moves;
-    for (const TCardPileView* view : Grid)
-        if (const TCardPileView* gap = AutomaticTarget(view))
-            moves.push_back(TMove::PressOn(IndexOf(view), 0, IndexOf(gap)));
-    for (const TCardPileView* gap : Grid)
-        if (const TCardPileView* from = GapFiller(gap))
-            moves.push_back(TMove::PressOn(IndexOf(gap), -1, IndexOf(from)));
-    return moves;
-}
-
-int TMontanaForm::HintScore(const TMove& move) const {
-    const TCardPileView* source = View(move.Source);
-    const TCardPileView* target = View(move.Target);
-    if (source == nullptr || target == nullptr) return TGameForm::HintScore(move);
-    // The card's place and the gap it goes to, whichever of them was pressed.
-    const bool gapPressed = move.Index < 0;
-    const int from = GridIndex(gapPressed ? target : source), to = GridIndex(gapPressed ? source : target);
-    const int fromRow = from / Columns, fromColumn = from % Columns;
-    int score = 100;
-    if (to % Columns == KeptLength(to / Columns)) score += 500;
-    // The card joins the one to the right of the gap.
-    if (to % Columns + 1 < Columns)
-        if (const TCard* right = CardOf(Grid[std::size_t(to + 1)]); right != nullptr &&
-            Rules::FitsAfter(right, CardOf(Grid[std::size_t(from)])))
-            score += 100;
-    if (fromColumn < KeptLength(fromRow)) score -= 300;
-    if (fromColumn > 0)
-        if (const TCard* left = CardOf(Grid[std::size_t(from - 1)]); left != nullptr && left->Value == FS_KING)
-            score -= 50;
-    // The same card into the same gap is listed once more from the gap: offer it once.
-    if (gapPressed && AutomaticTarget(Grid[std::size_t(from)]) == source) score -= 1000;
-    return score;
+std::shared_ptr<TSolverRules> TMontanaForm::MakeSolver() const {
+    return std::make_shared<TMontanaSolver>(Info().WinScore, Info().WinAtLeast);
 }
 
 QString TMontanaForm::HintWithoutMoves() const {

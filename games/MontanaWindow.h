@@ -36,10 +36,6 @@ public:
     void CardPileView1EndDrag(QObject* sender, QObject* target, int x, int y);
     void Shuffle1Click();
 
-    // Presses in grid order: each card that moves by itself, then each gap
-    // that pulls a card in (its move names that card as the target).
-    TMoves LegalMoves() const override;
-
 protected:
     // Either button and any modifier: the action is the press.
     TMove PressMove(const TCardPileView* view, Qt::MouseButton, Qt::KeyboardModifiers) const override {
@@ -51,9 +47,8 @@ protected:
     void DealCards(bool newDeal, bool quiet) override;
     int CountScore() const override;
 
-    // A row's sequence lengthened first; a card taken out of its sequence,
-    // or a gap left behind a King, last.
-    int HintScore(const TMove& move) const override;
+    // The rules: presses on cards and on gaps (Shuffle Remaining is no move).
+    std::shared_ptr<TSolverRules> MakeSolver() const override;
     QString HintWithoutMoves() const override;
 
 private:
@@ -70,8 +65,6 @@ private:
     bool Fits(const TCard* card, int gap) const;
     // The cards of `row` in sequence from column 1: a 2, then its suit upwards.
     int KeptLength(int row) const;
-    // The first position in grid order holding a card that `match` accepts.
-    template <class Match> TCardPileView* FindCard(Match match) const;
     // The automatic move of the card at `view`; true when it moved.
     bool AutomaticMove(TCardPileView* view);
     // Fills the gap at `gap` by a click; false when a King stands left of it.

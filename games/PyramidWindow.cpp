@@ -1,6 +1,7 @@
 #include "PyramidWindow.h"
 
 #include "Fonts.h"
+#include "PyramidSolver.h"
 #include "PileEvents.h"
 #include "Preferences.h"
 #include "Rules.h"
@@ -25,11 +26,7 @@ constexpr int kSmallLeft[kPositions] = {232, 200, 264, 168, 232, 296, 128, 197, 
                                         411, 16,  88,  160, 232, 304, 376, 448};
 
 // Position p (from 0) lies in row r (from 1) at place c (from 1).
-int RowOf(int p) {
-    int row = 1;
-    while (row * (row + 1) / 2 <= p) ++row;
-    return row;
-}
+int RowOf(int p) { return TPyramidSolver::RowOf(p); }
 int PlaceOf(int p) {
     const int row = RowOf(p);
     return p - row * (row - 1) / 2 + 1;
@@ -288,56 +285,18 @@ void TPyramidForm::CardPileView1EndDrag(QObject* sender, QObject*, int, int) {
 
 bool TPyramidForm::Pairs(const TCardPileView* target, const TCardPileView* source, const TCard* card) const {
     // A card never pairs with the card beneath it on its own pile.
-    if (target == source || !target->AllowDrag) return false;
-    const TCard* top = target->Pile->CardAt(TOP_OF_PILE);
-    return top != nullptr && Rules::PairsTo13(card, top);
+    return target != source && target != DiscardPileView && Takes(target, card, 1);
 }
 
 bool TPyramidForm::MayPair(TCardPileView* target, TCardPileView* source) const {
     return source->DragPile->Cards.size() == 1 && Pairs(target, source, source->DragPile->Cards.front());
 }
 
-bool TPyramidForm::FreeKing(const TCardPileView* view) {
-    const TCard* card = view->Pile->CardAt(TOP_OF_PILE);
-    return card != nullptr && view->AllowDrag && card->Value == FS_KING;
-}
+// --- The rules, shared with the solver ---
 
-// --- Moves as data ---
+std::shared_ptr<TSolverRules> TPyramidForm::MakeSolver() const { return std::make_shared<TPyramidSolver>(); }
 
-bool TPyramidForm::MayLift(const TCardPileView* view, int index) const {
-    return view->AllowDrag && index == static_cast<int>(view->Pile->Cards.size()) - 1 &&
-           (IsPyramid(view) || view == PlayPileView || view == WastePileView);
-}
-
-bool TPyramidForm::MayLand(const TCardPileView* target, const TCardPileView* source, int index) const {
-    const TCard* card = source->Pile->Cards[std::size_t(index)];
-    if (target == DiscardPileView) return card->Value == FS_KING;
-    return Pairs(target, source, card);
-}
-
-std::vector<TCardPileView*> TPyramidForm::DropOrder() const {
-    std::vector<TCardPileView*> order = Pyramid;
-    order.insert(order.end(), {PlayPileView, WastePileView, DiscardPileView});
-    return order;
-}
-
-TCardPileView* TPyramidForm::DoubleClickTarget(const TCardPileView* view) const {
-    const bool kingClick = IsPyramid(view) || view == PlayPileView || view == WastePileView;
-    return kingClick && FreeKing(view) ? DiscardPileView : nullptr;
-}
-
-bool TPyramidForm::StockTurnChanges() const {
-    // An empty stock on the third pass only sends the play card to the waste.
-    return !DeckPileView->Pile->Cards.empty() || PassNumber < 3 || !PlayPileView->Pile->Cards.empty();
-}
-
-int TPyramidForm::HintScore(const TMove& move) const {
-    if (move.Type == TMove::StockTurn) return 0;
-    int score = 1000;
-    for (int view : {move.Source, move.Type == TMove::Drop ? move.Target : -1})
-        if (IsPyramid(View(view))) score += 100 + 10 * RowOf(PositionOf(View(view)));
-    return score;
-}
+void TPyramidForm::SolverCounters(TSolverTable& table) const { table.Counter[TPyramidSolver::PassSlot] = PassNumber; }
 
 void TPyramidForm::CardPileView1DragOver(QObject* sender, TCardPileView* source, int, int, bool& accept) {
     if (source != nullptr) source->DropTarget = nullptr;
@@ -346,8 +305,8 @@ void TPyramidForm::CardPileView1DragOver(QObject* sender, TCardPileView* source,
 
 void TPyramidForm::DiscardPileViewDragOver(QObject* sender, TCardPileView* source, int, int, bool& accept) {
     if (source != nullptr) source->DropTarget = nullptr;
-    OfferTarget(sender, source, accept, [](TCardPileView*, TCardPileView* s) {
-        return s->DragPile->Cards.size() == 1 && s->DragPile->Cards.front()->Value == FS_KING;
+    OfferTarget(sender, source, accept, [this](TCardPileView* t, TCardPileView* s) {
+        return s->DragPile->Cards.size() == 1 && Takes(t, s->DragPile->Cards.front(), 1);
     });
 }
 
@@ -433,7 +392,7 @@ void TPyramidForm::CardPileView1DblClick(QObject* sender) {
 }
 
 void TPyramidForm::DoubleClickMove(TCardPileView* view) {
-    if (FreeKing(view)) {
+    if (DoubleClickTarget(view) == DiscardPileView) {
         TCard* king = view->Pile->CardAt(TOP_OF_PILE);
         UndoList->BeginAction();
         view->Pile->RemoveCard(king);

@@ -58,16 +58,11 @@ protected:
     void DoubleClickMove(TCardPileView* view) override;
     void AfterPreferences() override { SetLabelColour(); }
 
-    // Pairs are drops onto the other card, a King a drop on the discard
-    // pile or the King click.
-    bool MayLift(const TCardPileView* view, int index) const override;
-    bool MayLand(const TCardPileView* target, const TCardPileView* source, int index) const override;
-    std::vector<TCardPileView*> DropOrder() const override;
-    TCardPileView* DoubleClickTarget(const TCardPileView* view) const override;
+    // The rules: pairs are drops onto the other card, a King a drop on the
+    // discard pile or the King click.
+    std::shared_ptr<TSolverRules> MakeSolver() const override;
+    void SolverCounters(TSolverTable& table) const override;
     TCardPileView* StockView() const override { return DeckPileView; }
-    bool StockTurnChanges() const override;
-    // Removals first, those that clear pyramid cards before stock cards.
-    int HintScore(const TMove& move) const override;
 
 private:
     void BindEvents();
@@ -81,8 +76,6 @@ private:
     bool Pairs(const TCardPileView* target, const TCardPileView* source, const TCard* card) const;
     // Whether the dragged card of `source` pairs with the top card of `target`.
     bool MayPair(TCardPileView* target, TCardPileView* source) const;
-    // Whether the top card of `view` is a free King.
-    static bool FreeKing(const TCardPileView* view);
     // The card has gone: the view hides at the back, the rows above learn it.
     void ClearPosition(TCardPileView* view);
     // The card is back: the view shows at the front.

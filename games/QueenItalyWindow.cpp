@@ -1,7 +1,7 @@
 #include "QueenItalyWindow.h"
 
 #include "PileEvents.h"
-#include "Rules.h"
+#include "QueenItalySolver.h"
 #include "SoundManager.h"
 
 #include <QAction>
@@ -207,10 +207,7 @@ void TQueenItalyForm::DiscardPileViewMouseDown(QObject* sender, Qt::MouseButton 
 // --- Dropping: columns down in alternate colours, foundations up from the base ---
 
 bool TQueenItalyForm::ColumnTakes(const TCardPileView* target, const TCardPileView* source, const TCard* card) const {
-    // Terrace cards go only home.
-    if (target == source || source == TerracePileView) return false;
-    const TCard* top = target->Pile->CardAt(TOP_OF_PILE);
-    return top == nullptr || Rules::DownAlternateWrapping(card, top);
+    return target != source && TQueenItalySolver::ColumnTakes(card, target->Pile->CardAt(TOP_OF_PILE), source == TerracePileView);
 }
 
 bool TQueenItalyForm::CanDropOnColumn(TCardPileView* target, TCardPileView* source) const {
@@ -218,8 +215,7 @@ bool TQueenItalyForm::CanDropOnColumn(TCardPileView* target, TCardPileView* sour
 }
 
 bool TQueenItalyForm::CanDropOnFoundation(TCardPileView* target, TCardPileView* source) const {
-    return source->DragPile->Cards.size() == 1 &&
-           Rules::UpSameSuitFromBase(source->DragPile->Cards.front(), *target->Pile, BaseRank);
+    return source->DragPile->Cards.size() == 1 && Takes(target, source->DragPile->Cards.front(), 1);
 }
 
 void TQueenItalyForm::TableauPileView1StartDrag(QObject* sender) {
@@ -252,50 +248,21 @@ void TQueenItalyForm::TableauPileView1EndDrag(QObject* sender, QObject*, int, in
     MoveDone();
 }
 
-// --- Moves as data ---
+// --- The rules, shared with the solver ---
 
-TMoves TQueenItalyForm::LegalMoves() const {
-    if (BaseChosen) return TGameForm::LegalMoves();
-    TMoves moves;
-    for (const TCardPileView* column : Tableau)
-        for (int i = 0; i < static_cast<int>(column->Pile->Cards.size()); ++i)
-            moves.push_back(TMove::PressOn(IndexOf(column), i, IndexOf(Foundation.front())));
-    return moves;
-}
+std::shared_ptr<TSolverRules> TQueenItalyForm::MakeSolver() const { return std::make_shared<TQueenItalySolver>(); }
 
-bool TQueenItalyForm::MayLift(const TCardPileView* view, int index) const {
-    const bool source = view == TerracePileView || view == DiscardPileView || RoleOf(view) == S::Tableau;
-    return BaseChosen && source && index == static_cast<int>(view->Pile->Cards.size()) - 1;
-}
-
-bool TQueenItalyForm::MayLand(const TCardPileView* target, const TCardPileView* source, int index) const {
-    const TCard* card = source->Pile->Cards[std::size_t(index)];
-    if (RoleOf(target) == S::Foundation) return Rules::UpSameSuitFromBase(card, *target->Pile, BaseRank);
-    return RoleOf(target) == S::Tableau && ColumnTakes(target, source, card);
-}
-
-TCardPileView* TQueenItalyForm::DoubleClickTarget(const TCardPileView* view) const {
-    const bool source = view == TerracePileView || view == DiscardPileView || RoleOf(view) == S::Tableau;
-    const TCard* card = view->Pile->CardAt(TOP_OF_PILE);
-    return source && card != nullptr ? FoundationFor(card) : nullptr;
-}
-
-bool TQueenItalyForm::StockTurnChanges() const {
-    if (!BaseChosen) return false;
-    const bool wasteEmpty = DiscardPileView->Pile->Cards.empty();
-    // An empty stock is turned over; after a turn-over a card comes only onto an empty waste.
-    return DeckPileView->Pile->Cards.empty() ? !wasteEmpty : !(StockTurned() && !wasteEmpty);
+void TQueenItalyForm::SolverCounters(TSolverTable& table) const {
+    using Q = TQueenItalySolver;
+    table.Counter[Q::BaseChosenSlot] = BaseChosen ? 1 : 0;
+    table.Counter[Q::BaseRankSlot] = BaseChosen ? static_cast<std::int16_t>(BaseRank) : 0;
+    table.Counter[Q::TurnedSlot] = StockTurned() ? 1 : 0;
 }
 
 // --- Sending cards home ---
 
 TCardPileView* TQueenItalyForm::FoundationFor(const TCard* card) const {
-    // A base card opens the first empty foundation; any other card goes on
-    // the first foundation of its suit that it follows.
-    if (!BaseChosen) return nullptr;
-    for (TCardPileView* f : Foundation)
-        if (Rules::UpSameSuitFromBase(card, *f->Pile, BaseRank)) return f;
-    return nullptr;
+    return View(TQueenItalySolver::FoundationFor(SolverTable(), card));
 }
 
 void TQueenItalyForm::TableauPileView1DblClick(QObject* sender) {

@@ -43,10 +43,6 @@ public:
     void Autoplay1Click();
     void Undo1Click() override;
 
-    // Before the base is chosen, a press on each column card; then drops,
-    // cards sent home and the stock turn through the frame's rules.
-    TMoves LegalMoves() const override;
-
 protected:
     // Until the base is chosen a press chooses it, whatever keys are held.
     TMove PressMove(const TCardPileView* view, Qt::MouseButton button, Qt::KeyboardModifiers shift) const override {
@@ -71,10 +67,9 @@ protected:
     // Whether `card`, from `source`, may go onto the column `target`.
     bool ColumnTakes(const TCardPileView* target, const TCardPileView* source, const TCard* card) const;
 
-    bool MayLift(const TCardPileView* view, int index) const override;
-    bool MayLand(const TCardPileView* target, const TCardPileView* source, int index) const override;
-    TCardPileView* DoubleClickTarget(const TCardPileView* view) const override;
-    bool StockTurnChanges() const override;
+    // The rules: the base choice, then drops, cards sent home and the stock.
+    std::shared_ptr<TSolverRules> MakeSolver() const override;
+    void SolverCounters(TSolverTable& table) const override;
     void UpdateStockHint();
     void MoveDone();
     void AutoplayPass();

@@ -50,7 +50,9 @@ inline bool UpSameSuitFromAce(const TCard* card, const TCard* top) {
 // Foundation building from a chosen base rank: the base on an empty
 // foundation, else same suit one higher, an Ace on a King. A foundation of
 // `full` cards takes nothing more.
-inline bool UpSameSuitFromBase(const TCard* card, const TCardPile& foundation, CardValue base, std::size_t full = 13) {
+// `Pile` is a TCardPile or a solver table's pile: anything with Cards.
+template <class Pile>
+bool UpSameSuitFromBase(const TCard* card, const Pile& foundation, CardValue base, std::size_t full = 13) {
     if (foundation.Cards.size() >= full) return false;
     if (foundation.Cards.empty()) return card->Value == base;
     const TCard* top = foundation.Cards.back();

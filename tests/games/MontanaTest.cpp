@@ -3,6 +3,7 @@
 // double-click that must make one move only.
 #include "GameTestSupport.h"
 #include "MontanaWindow.h"
+#include "TableMarks.h"
 
 #include <QAction>
 #include <QMenu>
@@ -335,4 +336,35 @@ TEST_F(MontanaTest, ListsCardPressesThenGapPressesAndHintsTheJoiningTwo) {
     form->Hint1->trigger();
     EXPECT_EQ(dialogs.Log.join('|'), "Information: No more moves. Shuffle Remaining deals the cards out of sequence "
                                      "again.|Information: No more moves.");
+}
+
+// The solver leaves Shuffle Remaining out: a grid it proves lost is "no
+// longer won" only once no reshuffle is left; before that the hint shows a move.
+TEST_F(MontanaTest, ALostGridIsToldOnlyWithoutAReshuffleLeft) {
+    auto hintAnswered = [this] {
+        for (int waited = 0; waited < 30000 && dialogs.Log.isEmpty() && !TTableMarks::Of(form)->HintShown(); waited += 5)
+            QTest::qWait(5);
+    };
+    // Three gaps after Kings or a gap; the King of the fourth's Queen leaves
+    // a gap after a King: one move, then none.
+    const std::map<int, QString> lost{{1, "KC"},  {2, "--"},  {27, "KH"}, {28, "--"}, {41, "QS"},
+                                      {42, "--"}, {50, "KD"}, {51, "KS"}, {52, "--"}};
+    Lay(lost);
+    dialogs.Log.clear();
+    form->Hint1->trigger();
+    hintAnswered();
+    EXPECT_TRUE(dialogs.Log.isEmpty());
+    EXPECT_TRUE(TTableMarks::Of(form)->HintShown());
+    // The same grid with the Clubs row moved down, as a new table.
+    std::map<int, QString> moved = lost;
+    moved.erase(1);
+    moved.erase(2);
+    moved[14] = "KC";
+    moved[15] = "--";
+    Lay(moved);
+    form->Shuffle1->setEnabled(false);
+    TTableMarks::Of(form)->ClearHint();
+    form->Hint1->trigger();
+    hintAnswered();
+    EXPECT_EQ(dialogs.Log.join('|'), "Information: This deal can no longer be won.");
 }

@@ -2,6 +2,7 @@
 // pairs to 13, Kings, the free flags, refused drops, the three passes and
 // undo of each kind of action.
 #include "GameTestSupport.h"
+#include "PyramidSolver.h"
 #include "PyramidWindow.h"
 
 #include <QAction>
@@ -505,3 +506,24 @@ TEST_P(PyramidTest, ListsPairsOntoTheOtherCardKingsAndTheStockWhileItCanTurn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSizes, PyramidTest, ::testing::Bool(), SizeName);
+
+// The search's shortcuts (stuck cards, free Kings and sure pairs first, each
+// pair once) change no verdict: the plain search agrees wherever both decide.
+TEST(PyramidSolverTest, ShortcutsKeepTheVerdicts) {
+    struct Plain : TPyramidSolver {
+        bool Prune(const TSolverTable&, const TMove&, const TMove&) const override { return false; }
+    };
+    const TPyramidSolver rules;
+    const Plain plain;
+    TSolverBudget budget;
+    budget.Seconds = 60;
+    budget.Nodes = 60'000;
+    int compared = 0;
+    for (std::uint32_t n = 1; n <= 10; ++n) {
+        const TSolverResult fast = Solve(rules, rules.Deal(n), budget), slow = Solve(plain, plain.Deal(n), budget);
+        if (fast.Kind == TSolverResult::Undecided || slow.Kind == TSolverResult::Undecided) continue;
+        ++compared;
+        EXPECT_EQ(fast.Kind, slow.Kind) << n;
+    }
+    EXPECT_GE(compared, 3);
+}

@@ -1,6 +1,7 @@
 // Queen of Italy played through its real window: the terrace, the base
 // choice, wrapping ranks, the stock's turn-overs and their undo, autoplay.
 #include "GameTestSupport.h"
+#include "QueenItalySolver.h"
 #include "QueenItalyWindow.h"
 
 #include <QAction>
@@ -399,4 +400,24 @@ TEST_F(QueenItalyTest, ListsTheBaseChoiceFirstThenDropsHomeAndTheStock) {
     Waste()->Pile->Empty(false);
     moves = MovesText(*form, form->LegalMoves()).split(QStringLiteral("; "));
     EXPECT_TRUE(moves.contains("DeckPileView: stock"));
+}
+
+// Terrace cards go home top first onto the two foundations of their suit:
+// a terrace that needs three is lost at once, one that two can take is won.
+TEST(QueenItalySolverTest, TheTerraceOrderDecides) {
+    using Q = TQueenItalySolver;
+    const Q rules;
+    auto table = [](std::initializer_list<int> terraceValues) {
+        TSolverTable t(Q::PileCount);
+        t.Counter[Q::BaseChosenSlot] = 1; // base rank: the Ace
+        for (int f : {Q::FirstFoundation, Q::FirstFoundation + 1})
+            for (int value = FS_ACE; value <= FS_SEVEN; ++value) t.Push(f, SolverCard(FS_HEARTS * 13 + value, true));
+        for (int value : terraceValues) t.Push(Q::Terrace, SolverCard(FS_HEARTS * 13 + value, true));
+        return t;
+    };
+    EXPECT_EQ(Solve(rules, table({FS_EIGHT, FS_NINE, FS_EIGHT})).Kind, TSolverResult::Winnable);
+    // Bottom first: each Nine lies on an Eight it must go home after.
+    TSolverTable lost = table({FS_EIGHT, FS_NINE, FS_EIGHT, FS_NINE});
+    lost.Push(Q::FirstColumn, SolverCard(FS_SPADES * 13 + FS_TEN, true));
+    EXPECT_EQ(Solve(rules, lost).Kind, TSolverResult::NotWinnable);
 }
