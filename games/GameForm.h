@@ -161,6 +161,8 @@ public:
     bool FindingDeal() const { return dealSearch_ != nullptr; }
     // Cancels the solver's work for this window: a hint or a deal search.
     void CancelSolverWork();
+    // True while the hint waits for the solver's answer.
+    bool HintPending() const { return hintPending_ != 0; }
     // The move the last hint showed, if any.
     const std::optional<TMove>& ShownHint() const { return shownHint_; }
 

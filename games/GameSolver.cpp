@@ -128,8 +128,8 @@ void TGameForm::Hint1Click() {
         hintList_.insert(hintList_.begin(), *next);
         return ShowNextHint();
     }
-    // The ranked hint shows at once; the worker's solution, when it comes,
-    // takes its place.
+    // The ranked hint shows at once; the worker's answer, when it comes
+    // (within about half a second), puts a solution's first move in its place.
     ShowNextHint();
     hintKey_ = 0;
     if (hintPending_ == key) return;

@@ -109,7 +109,7 @@ struct TFrame {
 };
 
 // Deeper paths than this are cut; a cut search proves nothing.
-constexpr std::size_t kMaxDepth = 4000;
+constexpr std::size_t kMaxDepth = 12000;
 
 void Order(const TSolverRules& rules, const TSolverTable& table, const TMove* last, TMoves& moves) {
     if (last != nullptr)

@@ -342,7 +342,7 @@ TEST_F(MontanaTest, ListsCardPressesThenGapPressesAndHintsTheJoiningTwo) {
 // longer won" only once no reshuffle is left; before that the hint shows a move.
 TEST_F(MontanaTest, ALostGridIsToldOnlyWithoutAReshuffleLeft) {
     auto hintAnswered = [this] {
-        for (int waited = 0; waited < 30000 && dialogs.Log.isEmpty() && !TTableMarks::Of(form)->HintShown(); waited += 5)
+        for (int waited = 0; waited < 30000 && form->HintPending(); waited += 5)
             QTest::qWait(5);
     };
     // Three gaps after Kings or a gap; the King of the fourth's Queen leaves
