@@ -158,6 +158,8 @@ bool TFortyThievesSolver::Prune(const TSolverTable& table, const TMove& last, co
     // A card that may go home safely goes first; nothing else is tried beside it.
     if (TMove safe; HasSafeHome(table, &safe)) return !(move == safe);
     if (move.Type != TMove::Drop) return false;
+    // A card dropped home is the double-click's move again.
+    if (IsFoundation(move.Target)) return true;
     // The card straight back where it came from.
     if (last.Type == TMove::Drop && last.Target == move.Source && last.Source == move.Target) return true;
     if (!IsColumn(move.Target) || !table.Empty(move.Target)) return false;
