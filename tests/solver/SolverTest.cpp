@@ -102,7 +102,7 @@ TEST_P(SolverGameTest, SolutionsReplayToAWin) {
     int solved = 0, replayed = 0;
     for (quint32 number = 1; number <= 200 && solved < wanted; ++number) {
         TSolverBudget budget;
-        budget.Seconds = 1;
+        budget.Seconds = 0.3;
         const TSolverResult result = Solve(*rules, rules->Deal(number), budget);
         if (result.Kind != TSolverResult::Winnable) continue;
         ++solved;
