@@ -7,6 +7,7 @@
 #include "GameRegistry.h"
 #include "PrivateProfile.h"
 #include "Solver.h"
+#include "TableMarks.h"
 
 #include <QAction>
 #include <QLabel>
@@ -154,6 +155,13 @@ void TGameForm::HintSolved(std::uint64_t key, const TSolverTable& table, const T
     hintPending_ = 0;
     hintSearch_.reset();
     if (TableKey() != key || Dragging() || FindingDeal()) return; // the table has moved on
+    if (result.Kind == TSolverResult::Winnable && !result.Moves.empty()) {
+        solutionStart_ = std::make_shared<TSolverTable>(table);
+        solution_ = result.Moves;
+    }
+    // The player put the ranked hint away (a key or a press): the answer
+    // waits for the next H, which finds the solution at once.
+    if (!TTableMarks::Of(this)->HintShown()) return;
     hintKey_ = key;
     hintNext_ = 0;
     hintList_ = HintMoves();
@@ -165,8 +173,6 @@ void TGameForm::HintSolved(std::uint64_t key, const TSolverTable& table, const T
         return;
     }
     if (result.Kind == TSolverResult::Winnable && !result.Moves.empty()) {
-        solutionStart_ = std::make_shared<TSolverTable>(table);
-        solution_ = result.Moves;
         const TMove first = result.Moves.front();
         hintList_.erase(std::remove(hintList_.begin(), hintList_.end(), first), hintList_.end());
         hintList_.insert(hintList_.begin(), first);
